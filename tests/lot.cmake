@@ -1,0 +1,1 @@
+test_pmup(lot_test batch)
