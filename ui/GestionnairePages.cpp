@@ -8,7 +8,7 @@ GestionnairePages::GestionnairePages(QStackedWidget& pages, QAbstractButton& sui
     dialogues.relier(&suivant_, &QAbstractButton::clicked, this, &GestionnairePages::suivant);
     dialogues.relier(&precedent_, &QAbstractButton::clicked, this, &GestionnairePages::precedent);
     pages_.setCurrentIndex(0);
-    mettreAJourBoutons();
+    dialogues.executer([this] { mettreAJourBoutons(); });
 }
 
 int GestionnairePages::pageSuivante() const {

@@ -1,10 +1,14 @@
 #include "SpinEntier.h"
 
+#include <QLocale>
 #include <limits>
 
 namespace ui {
 
 SpinEntier::SpinEntier(QWidget* parent) : QSpinBox(parent) {
+    QLocale chiffres = QLocale::c();
+    chiffres.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    setLocale(chiffres);
     setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     setSingleStep(1);
     setValue(1);

@@ -1,0 +1,1 @@
+test_pmup(ui_test ui Qt6::Test)
