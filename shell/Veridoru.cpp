@@ -123,3 +123,8 @@ void ecrireVeridoru(const std::filesystem::path& dossier, const std::vector<std:
     }
     if (fichier.fermer() != 0) echec(kCreer, chemin, errno);
 }
+
+std::string adresseServeurConfiguree(const std::optional<std::vector<std::string>>& lignes) {
+    if (!lignes || lignes->size() < 2 || (*lignes)[1] == "0") return {};
+    return (*lignes)[1];
+}

@@ -18,3 +18,6 @@ std::optional<std::vector<std::string>> lireVeridoru(const std::filesystem::path
 // Writes the lines over the file found, or as "veridoru.txt". Throws, naming the path and the system's
 // reason, when it cannot be written.
 void ecrireVeridoru(const std::filesystem::path& dossier, const std::vector<std::string>& lignes);
+
+// The configured server address the file gives: its second line, "0" or a missing line meaning none.
+std::string adresseServeurConfiguree(const std::optional<std::vector<std::string>>& lignes);
