@@ -1,0 +1,549 @@
+// One year (2025) of stock documents, simulated day by day: the depot buys and supplies the shops, the shops
+// sell, take returns and write off breakage, the workshop makes wooden goods. Stock is tracked only to decide
+// what to reorder; sales never wait for it, so some stocks go negative as in real shops.
+#include <chrono>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <set>
+#include <stdexcept>
+
+#include "Catalogue.h"
+#include "Demo.h"
+#include "Essai.h"
+#include "Hasard.h"
+#include "Insertion.h"
+
+namespace {
+
+using namespace std::chrono;
+
+inline constexpr const char* kMagasinAnnexe = "M02";
+inline constexpr const char* kDepot = "DEP";
+
+struct MagasinDemo {
+    const char* code;
+    const char* nom;
+    const char* localisation;
+};
+
+struct SocieteDemo {
+    const char* code;
+    const char* raison;
+    const char* dossier;
+    const char* majPrixAchat;
+    Texte motDePasse;
+    std::vector<MagasinDemo> magasins;
+};
+
+const std::vector<SocieteDemo> kSocietes = {
+    {"DURAND", "Brico Durand SARL", "durand", "OUI", "1234",
+     {{kMagasinVedette, "Lyon Croix-Rousse", "Lyon 4e"},
+      {kMagasinAnnexe, "Villeurbanne Gratte-Ciel", "Villeurbanne"},
+      {kDepot, "Dépôt de Vénissieux", "Vénissieux"}}},
+    {"LEMOINE", "Comptoir Lemoine et Fils", "lemoine", "NON", std::nullopt,
+     {{kMagasinVedette, "Bordeaux Chartrons", "Bordeaux"},
+      {kMagasinAnnexe, "Mérignac Centre", "Mérignac"},
+      {kDepot, "Entrepôt de Bègles", "Bègles"}}},
+};
+
+constexpr sys_days kPremierJour = 2025y / January / 1;
+constexpr sys_days kDernierJour = 2025y / December / 31;
+constexpr sys_days kDebutSaisiesEnCours = 2025y / December / 15;  // later documents are often not validated yet
+
+bool ferie(year_month_day j) {
+    static const std::set<std::pair<unsigned, unsigned>> feries = {{1, 1}, {4, 21}, {5, 1}, {5, 8}, {5, 29}, {6, 9},
+                                                            {7, 14}, {8, 15}, {11, 1}, {11, 11}, {12, 25}};
+    return feries.count({unsigned(j.month()), unsigned(j.day())}) > 0;
+}
+
+std::string texteDate(sys_days jour) {
+    const year_month_day j{jour};
+    char texte[16];
+    std::snprintf(texte, sizeof texte, "%04d-%02u-%02u", int(j.year()), unsigned(j.month()), unsigned(j.day()));
+    return texte;
+}
+
+double centimes(double x) { return std::round(x * 100) / 100; }
+
+enum class SorteBon { Entree, Livraison, Retour, Sortie, Production, Transfert };
+
+enum class Totaux { Aucun, ValeurStock, HtTvaTtc };
+
+// The tables and columns of one kind of document.
+struct FormeBon {
+    const char* entete;
+    std::vector<std::string> magasins;  // header's store columns: the one it concerns, or from and to
+    Totaux totaux;
+    const char* lignes;
+    const char* prix;  // the line's price or cost column
+    bool coeff;
+    bool tva;
+    const char* composants;  // component lines under a line, or nullptr
+};
+
+const std::map<SorteBon, FormeBon> kFormes = {
+    {SorteBon::Entree, {"BON_ENTR", {"CODEMAGASIN"}, Totaux::Aucun, "D_ENTR", "PUHT", true, false, nullptr}},
+    {SorteBon::Livraison, {"BON_LIVR", {"CODEMAGASIN"}, Totaux::ValeurStock, "D_LIVR", "PMUP", true, true, "D_ENSL"}},
+    {SorteBon::Retour, {"BON_RET", {"CODEMAGASIN"}, Totaux::Aucun, "D_RET", "PUMP", true, false, "D_ENSR"}},
+    {SorteBon::Sortie, {"BON_SORT", {"CODEMAGASIN"}, Totaux::HtTvaTtc, "D_SORT", "PUHT", true, true, nullptr}},
+    {SorteBon::Production,
+     {"BON_ASSEMB", {"MAGENSEMBLE", "MAGCOMPOSANT"}, Totaux::Aucun, "D_ASSEMB", "PMUP", true, false, "D_ENSA"}},
+    {SorteBon::Transfert,
+     {"BON_TRANSF", {"MAGSOURCE", "MAGDEST"}, Totaux::HtTvaTtc, "D_TRANSF", "PUHT", false, true, nullptr}},
+};
+
+struct MouvementBon {
+    std::string produit;
+    double qte;
+    double prix;
+};
+
+struct LigneBon {
+    MouvementBon mouvement;
+    double coeff = 1;
+    double tva = 20;
+    std::vector<MouvementBon> composants;  // quantities as stored: for the whole line
+};
+
+struct Bon {
+    SorteBon sorte;
+    sys_days jour;
+    Texte valide;
+    std::vector<std::string> magasins;  // in the order of the form's store columns
+    std::vector<LigneBon> lignes;
+    bool valideOui() const { return valide == "OUI"; }
+};
+
+std::vector<std::string> colonnesEntete(const FormeBon& forme) {
+    std::vector<std::string> colonnes = {"NUMBON", "DATE_BON", "VALIDE"};
+    colonnes.insert(colonnes.end(), forme.magasins.begin(), forme.magasins.end());
+    if (forme.totaux == Totaux::ValeurStock) colonnes.insert(colonnes.end(), {"VALEURSTOCK", "TVASTOCK"});
+    if (forme.totaux == Totaux::HtTvaTtc) colonnes.insert(colonnes.end(), {"TOTALHT", "TVA", "TOTALTTC"});
+    return colonnes;
+}
+
+std::vector<std::string> colonnesLigne(const FormeBon& forme) {
+    std::vector<std::string> colonnes = {"NUMBON", "ORDRE", "C_PRODUIT", "QTE"};
+    if (forme.coeff) colonnes.push_back("COEFF");
+    colonnes.push_back(forme.prix);
+    if (forme.tva) colonnes.push_back("TVA");
+    return colonnes;
+}
+
+// Inserts of one kind of document, prepared once.
+struct InsertionsBon {
+    InsertionsBon(Connexion& connexion, const FormeBon& forme)
+        : entete(connexion, forme.entete, colonnesEntete(forme)), lignes(connexion, forme.lignes, colonnesLigne(forme)) {
+        if (forme.composants)
+            composants = std::make_unique<Insertion>(
+                connexion, forme.composants,
+                std::vector<std::string>{"NUMPIECE", "ORDREENS", "ORDRE", "C_PRODUIT", "QTE", "PMUP"});
+    }
+    Insertion entete, lignes;
+    std::unique_ptr<Insertion> composants;
+    int dernierNumero = 0;
+};
+
+ValeurColonne valeur(const Texte& texte) { return texte ? ValeurColonne(*texte) : ValeurColonne(); }
+
+class GenerateurSociete {
+public:
+    GenerateurSociete(const SocieteDemo& societe, const std::string& chemin, std::uint64_t graine)
+        : societe_(societe), base_(chemin), hasard_(graine) {
+        base_.connexion().connect();
+        for (const auto& [sorte, forme] : kFormes) insertions_.try_emplace(sorte, base_.connexion(), forme);
+    }
+
+    BilanSociete generer() {
+        referentiel();
+        for (sys_days jour = kPremierJour; jour <= kDernierJour; jour += days{1})
+            if (weekday{jour} != Sunday && !ferie(year_month_day{jour})) journee(jour);
+        for (auto& [sorte, insertions] : insertions_) {
+            insertions.entete.vider();
+            insertions.lignes.vider();
+            if (insertions.composants) insertions.composants->vider();
+        }
+        base_.connexion().disconnect();
+        return bilan();
+    }
+
+private:
+    // Stores, families, products with their margins, and the opening stock rows.
+    void referentiel() {
+        base_.entete(societe_.majPrixAchat, societe_.motDePasse);
+        for (const MagasinDemo& m : societe_.magasins) base_.magasin(m.code, m.nom, m.localisation);
+        const CatalogueDemo& catalogue = catalogueDemo();
+        for (const FamilleDemo& f : catalogue.familles) base_.famille(f.code, f.nom);
+
+        Insertion produits(base_.connexion(), "PRODUIT",
+                           {"C_PRODUIT", "D1_PROD", "D2_PROD", "GERE", "FAMILLE", "PUHT", "TVA", "MARG_DIST",
+                            "MARG_VENT1", "MARG_VENT2", "MARG_VENT3", "MARG_VENT4", "MARG_VENT5", "P_DISTHT",
+                            "P_VENT1HT", "P_VENT2HT", "PRIX_VENT3", "PRIX_VENT4", "PRIX_VENT5"});
+        Insertion stocks(base_.connexion(), "STOCK", {"C_PRODUIT", "CODEMAGASIN", "PMUP", "Q_STOCKDEBEX", "Q_STOCK"});
+        for (const ProduitDemo& p : catalogue.produits) {
+            const int vente1 = hasard_.entier(40, 90);
+            const std::vector<Nombre> marges = {hasard_.entier(10, 30), vente1, vente1 - 10,
+                                                hasard_.chance(0.7) ? Nombre(25) : Nombre(0),
+                                                hasard_.chance(0.5) ? Nombre(15) : Nombre(0),
+                                                hasard_.chance(0.2) ? Nombre(5) : std::nullopt};
+            std::vector<ValeurColonne> ligne = {p.code, p.description, std::string(), valeur(p.gere), p.famille,
+                                                p.prixAchat, p.tva};
+            for (const Nombre& m : marges) ligne.push_back(m ? ValeurColonne(*m) : ValeurColonne());
+            for (const Nombre& m : marges)
+                ligne.push_back(m ? ValeurColonne(centimes(p.prixAchat * (1 + *m / 100))) : ValeurColonne());
+            produits.ajouter(ligne);
+
+            if (p.gere != "OUI") continue;
+            for (const MagasinDemo& m : societe_.magasins) {
+                // The smaller shop does not carry a quarter of the range.
+                if (m.code == std::string(kMagasinAnnexe) && p.code != kProduitVedette && hasard_.chance(0.25))
+                    continue;
+                const bool depot = m.code == std::string(kDepot);
+                const double qte = hasard_.chance(0.2) ? 0 : hasard_.entier(depot ? 10 : 2, depot ? 120 : 30);
+                stocks.ajouter({p.code, std::string(m.code), centimes(p.prixAchat * hasard_.reel(0.95, 1.05)), qte,
+                                qte});
+                stock_[{m.code, p.code}] = qte;
+                assortiment_[m.code].push_back(&p);
+            }
+            if (p.achete) achats_.push_back(&p);
+            if (!p.recette.empty()) fabriques_.push_back(&p);
+        }
+        for (const ProduitDemo& p : catalogue.produits)
+            if (p.gere != "OUI") (p.kit.empty() ? services_ : kits_).push_back(&p);
+        produits.vider();
+        stocks.vider();
+        compte_["PRODUIT"] = produits.lignes();
+        compte_["STOCK"] = stocks.lignes();
+    }
+
+    void journee(sys_days jour) {
+        const weekday jourSemaine{jour};
+        const unsigned quantieme = unsigned(year_month_day{jour}.day());
+        if (jourSemaine == Monday) {
+            approvisionner(jour, kMagasinVedette);
+            approvisionner(jour, kMagasinAnnexe);
+            if (quantieme <= 7) reequilibrer(jour, kMagasinVedette, kMagasinAnnexe);
+        }
+        if (jourSemaine == Thursday && quantieme <= 7 && unsigned(year_month_day{jour}.month()) % 2 == 0)
+            reequilibrer(jour, kMagasinAnnexe, kMagasinVedette);
+        if (jourSemaine == Tuesday || jourSemaine == Thursday) commanderAuDepot(jour);
+        if (jourSemaine == Wednesday) {
+            recevoirEnMagasin(jour, kMagasinVedette);
+            recevoirEnMagasin(jour, kMagasinAnnexe);
+            fabriquer(jour, kDepot, kDepot);
+        }
+        if (jourSemaine == Friday && quantieme <= 7) fabriquer(jour, kMagasinVedette, kMagasinVedette);
+        if (jourSemaine == Friday && quantieme >= 15 && quantieme <= 21) fabriquer(jour, kMagasinVedette, kDepot);
+        const bool samedi = jourSemaine == Saturday;
+        for (const MagasinDemo& m : societe_.magasins) {
+            const bool depot = m.code == std::string(kDepot);
+            if (depot && samedi) continue;
+            const int ventes = depot ? hasard_.entier(0, 2)
+                                     : hasard_.entier(1, m.code == std::string(kMagasinVedette) ? 5 : 3) + (samedi ? 2 : 0);
+            for (int i = 0; i < ventes; ++i) vendre(jour, m.code);
+            if (hasard_.chance(depot ? 0.05 : 0.15)) reprendre(jour, m.code);
+            if (hasard_.chance(0.04)) sortir(jour, m.code);
+        }
+    }
+
+    // Most documents are validated; a few are left aside, and the last fortnight is still being entered.
+    Texte validation(sys_days jour) {
+        if (jour >= kDebutSaisiesEnCours) return hasard_.chance(0.5) ? "OUI" : "NON";
+        const double tirage = hasard_.reel(0, 1);
+        if (tirage < 0.003) return std::nullopt;
+        return tirage < 0.023 ? "NON" : "OUI";
+    }
+
+    Bon nouveauBon(SorteBon sorte, sys_days jour, std::vector<std::string> magasins) {
+        return {sorte, jour, validation(jour), std::move(magasins), {}};
+    }
+
+    // Whether this validated document is the first of the month in the showcase store to carry the showcase
+    // movement of this kind, so that its journal shows every kind whatever the seed.
+    bool vedetteDue(const Bon& bon, const std::string& magasin, std::string_view piece) {
+        if (!bon.valideOui() || magasin != kMagasinVedette) return false;
+        return vedettes_.insert({std::string(piece), unsigned(year_month_day{bon.jour}.month())}).second;
+    }
+
+    // The price of a product at a date: purchase prices rise by about 4% over the year.
+    double prixDuJour(const std::string& produit, sys_days jour) const {
+        const double avancement = static_cast<double>((jour - kPremierJour).count()) / 365.0;
+        return catalogueDemo().produit(produit).prixAchat * (1 + 0.04 * avancement);
+    }
+
+    // The unit cost the stock application had written on an outgoing line: near the price of the day.
+    double coutConnu(const std::string& produit, sys_days jour) {
+        return centimes(prixDuJour(produit, jour) * hasard_.reel(0.98, 1.02));
+    }
+
+    // Draws are made one statement at a time so that a seed gives the same documents with any compiler.
+    LigneBon ligne(const ProduitDemo& p, double qte, double prix) { return {{p.code, qte, prix}, 1, p.tva, {}}; }
+
+    LigneBon ligneAuCout(const ProduitDemo& p, double qte, sys_days jour) {
+        return ligne(p, qte, coutConnu(p.code, jour));
+    }
+
+    // A kit line or a made-product line. A kit's components are stored for the line's quantity and the
+    // parent's coefficient applies on reading; a made product's components are stored as consumed.
+    LigneBon ligneComposee(const ProduitDemo& p, double qte, double coeff, sys_days jour) {
+        const bool kit = !p.kit.empty();
+        LigneBon l = ligne(p, qte, 0);
+        l.coeff = coeff;
+        double coutUnitaire = 0;
+        for (const ComposantDemo& c : kit ? p.kit : p.recette) {
+            const double cout = coutConnu(c.produit, jour);
+            l.composants.push_back({c.produit, c.qte * qte * (kit ? 1 : coeff), cout});
+            coutUnitaire += c.qte * cout;
+        }
+        l.mouvement.prix = centimes(coutUnitaire);
+        return l;
+    }
+
+    LigneBon ligneKitAuHasard(double qteMax, double probabiliteCoeff2, sys_days jour) {
+        const ProduitDemo& kit = *hasard_.parmi(kits_);
+        const int qte = hasard_.entier(1, static_cast<int>(qteMax));
+        const double coeff = hasard_.chance(probabiliteCoeff2) ? 2 : 1;
+        return ligneComposee(kit, qte, coeff, jour);
+    }
+
+    const ProduitDemo& auHasard(const std::string& magasin) { return *hasard_.parmi(assortiment_[magasin]); }
+
+    const ProduitDemo& vedette() const { return catalogueDemo().produit(kProduitVedette); }
+    const ProduitDemo& kitVedette() const { return catalogueDemo().produit(kKitVedette); }
+
+    void vendre(sys_days jour, const std::string& magasin) {
+        Bon bon = nouveauBon(SorteBon::Livraison, jour, {magasin});
+        if (vedetteDue(bon, magasin, "40BL")) bon.lignes.push_back(ligneAuCout(vedette(), 1, jour));
+        if (vedetteDue(bon, magasin, "41BL")) bon.lignes.push_back(ligneComposee(kitVedette(), 1, 1, jour));
+        for (int i = hasard_.entier(1, 4); i > 0; --i) {
+            const double tirage = hasard_.reel(0, 1);
+            if (tirage < 0.08) {
+                bon.lignes.push_back(ligneKitAuHasard(2, 0.1, jour));
+            } else if (tirage < 0.13) {
+                bon.lignes.push_back(ligne(*hasard_.parmi(services_), 1, 0));
+            } else {
+                const ProduitDemo& p = auHasard(magasin);
+                const int qte = hasard_.chance(0.1) ? hasard_.entier(4, 12) : hasard_.entier(1, 3);
+                LigneBon l = ligneAuCout(p, qte, jour);
+                if (hasard_.chance(0.05)) l.coeff = 2;  // sold by the pair
+                bon.lignes.push_back(l);
+            }
+        }
+        enregistrer(bon);
+    }
+
+    void reprendre(sys_days jour, const std::string& magasin) {
+        Bon bon = nouveauBon(SorteBon::Retour, jour, {magasin});
+        if (vedetteDue(bon, magasin, "30RE")) bon.lignes.push_back(ligneAuCout(vedette(), 1, jour));
+        if (vedetteDue(bon, magasin, "31RE")) bon.lignes.push_back(ligneComposee(kitVedette(), 1, 1, jour));
+        for (int i = hasard_.entier(1, 2); i > 0; --i) {
+            if (hasard_.chance(0.25)) {
+                bon.lignes.push_back(ligneKitAuHasard(1, 0.2, jour));
+            } else {
+                const ProduitDemo& p = auHasard(magasin);
+                bon.lignes.push_back(ligneAuCout(p, hasard_.entier(1, 2), jour));
+            }
+        }
+        enregistrer(bon);
+    }
+
+    // Breakage and shrinkage; the same product is sometimes written off twice on one voucher.
+    void sortir(sys_days jour, const std::string& magasin) {
+        Bon bon = nouveauBon(SorteBon::Sortie, jour, {magasin});
+        if (vedetteDue(bon, magasin, "60BS")) bon.lignes.push_back(ligneAuCout(vedette(), 1, jour));
+        for (int i = hasard_.entier(1, 3); i > 0; --i) {
+            const ProduitDemo& p = auHasard(magasin);
+            bon.lignes.push_back(ligneAuCout(p, hasard_.entier(1, 2), jour));
+            if (hasard_.chance(0.3)) bon.lignes.push_back(ligneAuCout(p, 1, jour));
+        }
+        enregistrer(bon);
+    }
+
+    // A supplier's line: small articles come by the carton of ten.
+    LigneBon ligneAchat(const ProduitDemo& p, double besoin, sys_days jour) {
+        LigneBon l = ligne(p, besoin, centimes(prixDuJour(p.code, jour) * hasard_.reel(0.96, 1.04)));
+        if (p.prixAchat < 5) {
+            l.mouvement.qte = std::ceil(besoin / 10);
+            l.coeff = 10;
+        }
+        return l;
+    }
+
+    // The depot reorders what runs low there.
+    void commanderAuDepot(sys_days jour) {
+        Bon bon = nouveauBon(SorteBon::Entree, jour, {kDepot});
+        const std::size_t depart = static_cast<std::size_t>(hasard_.entier(0, static_cast<int>(achats_.size()) - 1));
+        for (std::size_t i = 0; i < achats_.size() && bon.lignes.size() < 14; ++i) {
+            const ProduitDemo& p = *achats_[(depart + i) % achats_.size()];
+            const auto stock = stock_.find({kDepot, p.code});
+            if (stock != stock_.end() && stock->second < 12)
+                bon.lignes.push_back(ligneAchat(p, std::max(10.0, hasard_.entier(30, 80) - stock->second), jour));
+        }
+        while (bon.lignes.size() < 3) {
+            const ProduitDemo& p = *hasard_.parmi(achats_);
+            bon.lignes.push_back(ligneAchat(p, hasard_.entier(10, 40), jour));
+        }
+        enregistrer(bon);
+    }
+
+    // Some suppliers deliver the shops directly.
+    void recevoirEnMagasin(sys_days jour, const std::string& magasin) {
+        Bon bon = nouveauBon(SorteBon::Entree, jour, {magasin});
+        if (vedetteDue(bon, magasin, "10BE")) bon.lignes.push_back(ligneAchat(vedette(), 4, jour));
+        for (int i = hasard_.entier(2, 5); i > 0; --i) {
+            const ProduitDemo& p = *hasard_.parmi(achats_);
+            if (stock_.count({magasin, p.code})) bon.lignes.push_back(ligneAchat(p, hasard_.entier(5, 20), jour));
+        }
+        if (!bon.lignes.empty()) enregistrer(bon);
+    }
+
+    // The depot's weekly supply of a shop: what runs low there, whatever the depot holds.
+    void approvisionner(sys_days jour, const std::string& magasin) {
+        Bon bon = nouveauBon(SorteBon::Transfert, jour, {kDepot, magasin});
+        if (vedetteDue(bon, magasin, "00BT")) bon.lignes.push_back(ligneAuCout(vedette(), 3, jour));
+        for (const ProduitDemo* p : assortiment_[magasin])
+            if (stock_[{magasin, p->code}] < 4 && bon.lignes.size() < 12)
+                bon.lignes.push_back(ligneAuCout(*p, hasard_.entier(6, 15), jour));
+        if (bon.lignes.size() < 2) {
+            const ProduitDemo& p = auHasard(magasin);
+            bon.lignes.push_back(ligneAuCout(p, hasard_.entier(6, 15), jour));
+        }
+        enregistrer(bon);
+    }
+
+    void reequilibrer(sys_days jour, const std::string& source, const std::string& destination) {
+        Bon bon = nouveauBon(SorteBon::Transfert, jour, {source, destination});
+        if (vedetteDue(bon, source, "70BT")) bon.lignes.push_back(ligneAuCout(vedette(), 2, jour));
+        for (int i = hasard_.entier(2, 4); i > 0; --i) {
+            const ProduitDemo& p = auHasard(destination);
+            bon.lignes.push_back(ligneAuCout(p, hasard_.entier(2, 5), jour));
+        }
+        enregistrer(bon);
+    }
+
+    void fabriquer(sys_days jour, const std::string& magasinFini, const std::string& magasinComposants) {
+        Bon bon = nouveauBon(SorteBon::Production, jour, {magasinFini, magasinComposants});
+        std::set<const ProduitDemo*> produits;
+        if (vedetteDue(bon, magasinFini, "20PR")) produits.insert(&vedette());
+        if (vedetteDue(bon, magasinComposants, "50CO")) produits.insert(&catalogueDemo().produit(kFabriqueAvecVedette));
+        for (int i = hasard_.entier(1, 2); i > 0; --i) produits.insert(hasard_.parmi(fabriques_));
+        for (const ProduitDemo* p : fabriques_)  // in recipe order: a made component is made first
+            if (produits.count(p)) bon.lignes.push_back(ligneComposee(*p, hasard_.entier(2, 6), 1, jour));
+        enregistrer(bon);
+    }
+
+    void bouger(const std::string& magasin, const std::string& produit, double quantite) {
+        const auto stock = stock_.find({magasin, produit});
+        if (stock == stock_.end()) return;
+        stock->second += quantite;
+        if (stock->second < 0) negatifs_.insert({magasin, produit});
+    }
+
+    // What a validated document does to the stock, the way the cost replay reads it.
+    void mouvementer(const Bon& bon) {
+        const std::string& magasin = bon.magasins[0];
+        for (const LigneBon& l : bon.lignes) {
+            const double qte = l.mouvement.qte * l.coeff;
+            switch (bon.sorte) {
+                case SorteBon::Entree: bouger(magasin, l.mouvement.produit, qte); break;
+                case SorteBon::Livraison: bouger(magasin, l.mouvement.produit, -qte); break;
+                case SorteBon::Retour: bouger(magasin, l.mouvement.produit, l.mouvement.qte); break;
+                case SorteBon::Sortie: bouger(magasin, l.mouvement.produit, -qte); break;
+                case SorteBon::Production: bouger(magasin, l.mouvement.produit, qte); break;
+                case SorteBon::Transfert:
+                    bouger(magasin, l.mouvement.produit, -l.mouvement.qte);
+                    bouger(bon.magasins[1], l.mouvement.produit, l.mouvement.qte);
+                    break;
+            }
+            for (const MouvementBon& c : l.composants) {
+                if (bon.sorte == SorteBon::Production) bouger(bon.magasins[1], c.produit, -c.qte);
+                else bouger(magasin, c.produit, (bon.sorte == SorteBon::Retour ? 1 : -1) * c.qte * l.coeff);
+            }
+        }
+    }
+
+    void enregistrer(const Bon& bon) {
+        const FormeBon& forme = kFormes.at(bon.sorte);
+        InsertionsBon& insertions = insertions_.at(bon.sorte);
+        const int numbon = ++insertions.dernierNumero;
+
+        double ht = 0, tva = 0;
+        for (const LigneBon& l : bon.lignes) {
+            const double montant = l.mouvement.qte * (forme.coeff ? l.coeff : 1) * l.mouvement.prix;
+            ht += montant;
+            tva += montant * l.tva / 100;
+        }
+        std::string date = texteDate(bon.jour);
+        if (bon.sorte == SorteBon::Livraison) {  // the delivery header keeps the time of the sale
+            const int heure = hasard_.entier(8, 18);
+            const int minute = hasard_.entier(0, 59);
+            char texte[16];
+            std::snprintf(texte, sizeof texte, " %02d:%02d:00", heure, minute);
+            date += texte;
+        }
+        std::vector<ValeurColonne> entete = {numbon, date, valeur(bon.valide)};
+        entete.insert(entete.end(), bon.magasins.begin(), bon.magasins.end());
+        if (forme.totaux == Totaux::ValeurStock) entete.insert(entete.end(), {centimes(ht), centimes(tva)});
+        if (forme.totaux == Totaux::HtTvaTtc) entete.insert(entete.end(), {centimes(ht), centimes(tva), centimes(ht + tva)});
+        insertions.entete.ajouter(entete);
+
+        for (std::size_t i = 0; i < bon.lignes.size(); ++i) {
+            const LigneBon& l = bon.lignes[i];
+            const std::int32_t ordre = static_cast<std::int32_t>(i + 1);
+            std::vector<ValeurColonne> valeurs = {numbon, ordre, l.mouvement.produit, l.mouvement.qte};
+            if (forme.coeff) valeurs.push_back(l.coeff);
+            valeurs.push_back(l.mouvement.prix);
+            if (forme.tva) valeurs.push_back(l.tva);
+            insertions.lignes.ajouter(valeurs);
+            for (std::size_t j = 0; j < l.composants.size(); ++j) {
+                const MouvementBon& c = l.composants[j];
+                insertions.composants->ajouter(
+                    {numbon, ordre, static_cast<std::int32_t>(j + 1), c.produit, c.qte, c.prix});
+            }
+        }
+        if (bon.valideOui()) mouvementer(bon);
+    }
+
+    BilanSociete bilan() const {
+        BilanSociete bilan{societe_.code, {}, static_cast<int>(negatifs_.size())};
+        for (const auto& [table, lignes] : compte_) bilan.tables.push_back({table, lignes});
+        for (const auto& [sorte, forme] : kFormes) {
+            const InsertionsBon& i = insertions_.at(sorte);
+            bilan.tables.push_back({forme.entete, i.entete.lignes()});
+            bilan.tables.push_back({forme.lignes, i.lignes.lignes()});
+            if (i.composants) bilan.tables.push_back({forme.composants, i.composants->lignes()});
+        }
+        return bilan;
+    }
+
+    const SocieteDemo& societe_;
+    SocieteEssai base_;
+    Hasard hasard_;
+    std::map<SorteBon, InsertionsBon> insertions_;
+    std::map<std::string, int> compte_;
+    std::map<std::pair<std::string, std::string>, double> stock_;  // by store, product
+    std::set<std::pair<std::string, std::string>> negatifs_;
+    std::map<std::string, std::vector<const ProduitDemo*>> assortiment_;  // stocked products by store
+    std::vector<const ProduitDemo*> achats_, fabriques_, kits_, services_;
+    std::set<std::pair<std::string, unsigned>> vedettes_;  // piece code, month
+};
+
+}  // namespace
+
+std::vector<BilanSociete> creerDemo(const std::filesystem::path& dossier, std::uint64_t graine) {
+    const std::filesystem::path racine = std::filesystem::absolute(dossier);
+    if (std::filesystem::exists(racine / kFichierSocietes))
+        throw std::runtime_error("Le dossier " + racine.string() + " contient déjà une démonstration ; "
+                                 "supprimez-le avant d'en créer une autre.");
+    std::filesystem::create_directories(racine);
+    ListeSocietesEssai liste((racine / kFichierSocietes).string());
+    std::vector<BilanSociete> bilans;
+    for (std::size_t i = 0; i < kSocietes.size(); ++i) {
+        const SocieteDemo& societe = kSocietes[i];
+        const std::string chemin = (racine / societe.dossier).string();
+        liste.societe(societe.code, societe.raison, chemin);
+        bilans.push_back(GenerateurSociete(societe, chemin, graine * kSocietes.size() + i).generer());
+    }
+    return bilans;
+}
