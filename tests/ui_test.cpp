@@ -9,6 +9,7 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -23,6 +24,7 @@
 #include "GestionnairePages.h"
 #include "PanneauDegrade.h"
 #include "Placement.h"
+#include "RepondeurScripte.h"
 #include "Requete.h"
 #include "SpinEntier.h"
 
@@ -42,24 +44,11 @@ private:
 
 [[maybe_unused]] const auto* const kEnvironnement = ::testing::AddGlobalTestEnvironment(new EnvironnementQt);
 
-// A box as the user would have seen it.
-struct Vue {
-    QString titre;
-    QString texte;
-    QMessageBox::Icon icone;
-    QStringList boutons;
-};
-
-// Dialogues whose boxes are read and answered by the test.
+// Dialogues whose boxes the test reads and answers.
 struct DialoguesEssai {
-    std::vector<Vue> vues;
-    QMessageBox::StandardButton reponse = QMessageBox::Ok;
-    ui::Dialogues dialogues{QStringLiteral("Pmupstock"), [this](QMessageBox& boite) {
-                                QStringList boutons;
-                                for (QAbstractButton* b : boite.buttons()) boutons << b->text();
-                                vues.push_back({boite.windowTitle(), boite.text(), boite.icon(), boutons});
-                                return reponse;
-                            }};
+    ui::RepondeurScripte repondeur;
+    ui::Dialogues dialogues{QStringLiteral("Pmupstock"), std::ref(repondeur)};
+    const std::vector<ui::RepondeurScripte::Boite>& vues() const { return repondeur.boites(); }
 };
 
 TEST(Application, TitreEtNomDuProgramme) {
@@ -97,39 +86,42 @@ TEST(Dialogues, BoiteDErreurTitreIconeEtPointFinal) {
     for (const auto& c : cas) {
         DialoguesEssai essai;
         essai.dialogues.executer([&] { throw std::runtime_error(c.message); });
-        ASSERT_EQ(essai.vues.size(), 1u) << c.message;
-        EXPECT_EQ(essai.vues[0].texte, QString::fromUtf8(c.montre));
-        EXPECT_EQ(essai.vues[0].titre, "Pmupstock");
-        EXPECT_EQ(essai.vues[0].icone, QMessageBox::Critical);
-        EXPECT_EQ(essai.vues[0].boutons, QStringList{"OK"});
+        ASSERT_EQ(essai.vues().size(), 1u) << c.message;
+        EXPECT_EQ(essai.vues()[0].texte, QString::fromUtf8(c.montre));
+        EXPECT_EQ(essai.vues()[0].titre, "Pmupstock");
+        EXPECT_EQ(essai.vues()[0].icone, QMessageBox::Critical);
+        EXPECT_EQ(essai.vues()[0].boutons, QStringList{"OK"});
     }
 }
 
 TEST(Dialogues, AbandonSilencieuxEtErreurDeLaBase) {
     DialoguesEssai essai;
     essai.dialogues.executer([] { throw ui::Abandon(); });
-    EXPECT_TRUE(essai.vues.empty());
+    EXPECT_TRUE(essai.vues().empty());
     essai.dialogues.executer([] { throw ErreurBase("deadlock", 335544336); });
-    ASSERT_EQ(essai.vues.size(), 1u);
-    EXPECT_EQ(essai.vues[0].texte, "deadlock.");
+    ASSERT_EQ(essai.vues().size(), 1u);
+    EXPECT_EQ(essai.vues()[0].texte, "deadlock.");
 }
 
 TEST(Dialogues, ConfirmationEtInformation) {
     for (const auto reponse : {QMessageBox::Yes, QMessageBox::No}) {
         DialoguesEssai essai;
-        essai.reponse = reponse;
+        essai.repondeur.repondre(reponse);
         EXPECT_EQ(essai.dialogues.confirmer("Lancer le recalcul ?"), reponse == QMessageBox::Yes);
-        ASSERT_EQ(essai.vues.size(), 1u);
-        EXPECT_EQ(essai.vues[0].titre, "Confirmation");
-        EXPECT_EQ(essai.vues[0].texte, "Lancer le recalcul ?");
-        EXPECT_EQ(essai.vues[0].boutons, (QStringList{"&Oui", "&Non"}));
+        ASSERT_EQ(essai.vues().size(), 1u);
+        EXPECT_EQ(essai.vues()[0].titre, "Confirmation");
+        EXPECT_EQ(essai.vues()[0].texte, "Lancer le recalcul ?");
+        EXPECT_EQ(essai.vues()[0].boutons, (QStringList{"&Oui", "&Non"}));
     }
+    DialoguesEssai sansScript;
+    EXPECT_TRUE(sansScript.dialogues.confirmer("Lancer le recalcul ?"));  // the default button, Oui
+
     DialoguesEssai essai;
     essai.dialogues.informer(QString::fromUtf8("Mise à jour terminée"));
-    ASSERT_EQ(essai.vues.size(), 1u);
-    EXPECT_EQ(essai.vues[0].titre, "Pmupstock");
-    EXPECT_EQ(essai.vues[0].texte, QString::fromUtf8("Mise à jour terminée"));
-    EXPECT_EQ(essai.vues[0].boutons, QStringList{"OK"});
+    ASSERT_EQ(essai.vues().size(), 1u);
+    EXPECT_EQ(essai.vues()[0].titre, "Pmupstock");
+    EXPECT_EQ(essai.vues()[0].texte, QString::fromUtf8("Mise à jour terminée"));
+    EXPECT_EQ(essai.vues()[0].boutons, QStringList{"OK"});
 }
 
 // A handler connected through the layer: its error stops at the top-level handler, never in Qt.
@@ -154,8 +146,8 @@ TEST(Dialogues, UnGestionnaireRelieSeTermineDansLaBoiteDErreur) {
     QTest::mouseClick(fenetre.bouton, Qt::LeftButton);
     QTest::mouseClick(fenetre.bouton, Qt::LeftButton);
     EXPECT_EQ(fenetre.clics, 2);
-    ASSERT_EQ(essai.vues.size(), 2u);
-    EXPECT_EQ(essai.vues[1].texte, "Connexion impossible.");
+    ASSERT_EQ(essai.vues().size(), 2u);
+    EXPECT_EQ(essai.vues()[1].texte, "Connexion impossible.");
 }
 
 // Five pages; page 0 jumps to the page in `saut`, every other page goes on to 4, and 4 goes back to 0.
@@ -233,8 +225,8 @@ TEST_F(PagesTest, UneErreurDansUneReponseVaALaBoiteDErreur) {
         essai.dialogues);
     QTest::mouseClick(&suivant, Qt::LeftButton);  // the question about page 1 on arrival fails
     EXPECT_EQ(pages.currentIndex(), 1);
-    ASSERT_EQ(essai.vues.size(), 1u);
-    EXPECT_EQ(essai.vues[0].texte, "Famille absente.");
+    ASSERT_EQ(essai.vues().size(), 1u);
+    EXPECT_EQ(essai.vues()[0].texte, "Famille absente.");
 }
 
 class BoiteRechercheTest : public ::testing::Test {
@@ -317,7 +309,7 @@ TEST_F(BoiteRechercheTest, UneErreurDeLectureVaALaBoiteDErreur) {
                                                         essai.dialogues);
     QFocusEvent focus(QEvent::FocusIn);
     QApplication::sendEvent(b.get(), &focus);
-    EXPECT_EQ(essai.vues.size(), 1u);
+    EXPECT_EQ(essai.vues().size(), 1u);
 }
 
 TEST(SpinEntier, SaisieEtReecritureEnQuittant) {

@@ -11,7 +11,8 @@ namespace ui {
 
 class Dialogues final {
 public:
-    // Takes each box about to be shown, in place of a person, and returns the button pressed (tests).
+    // Takes each box about to be shown, in place of a person, and returns the button pressed (tests:
+    // see RepondeurScripte).
     using Repondeur = std::function<QMessageBox::StandardButton(QMessageBox&)>;
 
     // titre: the application's title, on the error and information boxes.

@@ -1,0 +1,3 @@
+test_pmup(shell_test shell Qt6::Test)
+# A start-up that failed to end its event loop would otherwise wait for ever.
+set_tests_properties(shell_test PROPERTIES TIMEOUT 120)
