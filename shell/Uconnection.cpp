@@ -46,8 +46,9 @@ TFConnection::TFConnection(std::filesystem::path dossier, const ui::Dialogues& d
     LExemple = new QLabel(QStringLiteral("Par Exemple      192.168.1.1"), panneau);
     Conf = new QComboBox(panneau);
     Conf->addItems({kConfigue1, kConfigue2});
-    for (QWidget* w : {static_cast<QWidget*>(LIP), static_cast<QWidget*>(EIP), static_cast<QWidget*>(LExemple)})
-        w->setEnabled(false);
+    LIP->setEnabled(false);
+    EIP->setEnabled(false);
+    LExemple->setEnabled(false);
 
     ValiderSociete = ui::boutonRouge(QStringLiteral("OK"), panneau);
     ValiderSociete->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
@@ -87,8 +88,8 @@ TFConnection::TFConnection(std::filesystem::path dossier, const ui::Dialogues& d
     setTabOrder(RzBitBtn2, ValiderSociete);
     setTabOrder(ValiderSociete, Conf);
 
-    // activated, not currentIndexChanged: only the user's choice runs the handler, as when FormCreate
-    // sets the boxes.
+    // activated, not currentIndexChanged: only the user's choice runs the handler, not FormCreate setting
+    // the boxes.
     dialogues.relier(SER, &QComboBox::activated, this, &TFConnection::SERChange);
     dialogues.relier(Conf, &QComboBox::activated, this, &TFConnection::SERChange);
     dialogues.relier(ValiderSociete, &QPushButton::clicked, this, &TFConnection::ValiderSocieteClick);

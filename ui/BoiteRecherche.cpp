@@ -21,9 +21,9 @@ BoiteRecherche::BoiteRecherche(Requete& requete, std::string cle, std::vector<st
       requete_(requete),
       cle_(std::move(cle)),
       colonnes_(std::move(colonnes)),
-      dialogues_(dialogues) {
-    lignes_.setColumnCount(static_cast<int>(colonnes_.size()));
-    setModel(&lignes_);
+      dialogues_(dialogues),
+      lignes_(new QStandardItemModel(0, static_cast<int>(colonnes_.size()), this)) {
+    setModel(lignes_);
     if (colonnes_.size() > 1) {
         auto* vue = new QTableView(this);
         vue->horizontalHeader()->hide();
@@ -44,7 +44,7 @@ void BoiteRecherche::setValeur(const QString& valeur) {
 }
 
 void BoiteRecherche::recharger() {
-    lignes_.removeRows(0, lignes_.rowCount());
+    lignes_->removeRows(0, lignes_->rowCount());
     if (requete_.active()) {
         const bool enFin = requete_.eof();
         const std::string courante = requete_.texte(cle_);
@@ -53,7 +53,7 @@ void BoiteRecherche::recharger() {
             for (const std::string& colonne : colonnes_)
                 ligne.append(new QStandardItem(QString::fromStdString(requete_.texte(colonne))));
             ligne.front()->setData(QString::fromStdString(requete_.texte(cle_)), kRoleCle);
-            lignes_.appendRow(ligne);
+            lignes_->appendRow(ligne);
         }
         if (!enFin) requete_.locate(cle_, courante);
     }
@@ -69,7 +69,7 @@ void BoiteRecherche::showPopup() {
     if (auto* vue = qobject_cast<QTableView*>(view())) {
         vue->resizeColumnsToContents();
         int largeur = 0;
-        for (int c = 0; c < lignes_.columnCount(); ++c) largeur += vue->columnWidth(c);
+        for (int c = 0; c < lignes_->columnCount(); ++c) largeur += vue->columnWidth(c);
         vue->setMinimumWidth(largeur + vue->verticalScrollBar()->sizeHint().width() + 2 * vue->frameWidth());
     }
     QComboBox::showPopup();

@@ -42,7 +42,7 @@ private:
     std::string cle_;
     std::vector<std::string> colonnes_;
     const Dialogues& dialogues_;
-    QStandardItemModel lignes_;
+    QStandardItemModel* lignes_;
     QString valeur_;
 };
 

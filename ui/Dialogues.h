@@ -33,7 +33,8 @@ public:
     // Runs an event handler; an error it raises is shown here and goes no further.
     void executer(const std::function<void()>& gestionnaire) const noexcept;
 
-    // Connects a signal to a handler of the receiver, run under executer().
+    // Connects a signal to a handler of the receiver, run under executer(); these dialogues must outlive
+    // the connection.
     template <class Emetteur, class Signal, class Recepteur>
     void relier(Emetteur* emetteur, Signal signal, Recepteur* recepteur, void (Recepteur::*gestionnaire)()) const {
         QObject::connect(emetteur, signal, recepteur,
