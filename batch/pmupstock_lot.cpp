@@ -7,10 +7,12 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "Acces.h"
+#include "Enregistrement.h"
 #include "Lot.h"
 #include "Terminal.h"
 #include "USTOCK.h"
@@ -36,6 +38,7 @@ puis les prix d'achat et de vente.
   --bon N               numéro du bon d'entrée (bon ; 1 par défaut)
   --oui                 répond Oui à la confirmation (obligatoire sans terminal)
   --code-stdin          lit le mot de passe de la société sur l'entrée standard
+  --enregistrer FICHIER écrit dans FICHIER chaque instruction exécutée et ses valeurs (pour les mesures)
   --help                affiche cette aide
 
 L'adresse du serveur est lue dans le fichier Veridoru.txt à côté de l'exécutable (sans fichier : local).
@@ -47,6 +50,7 @@ struct Options {
     ChoixLot choix;
     bool codeStdin = false;
     bool aide = false;
+    std::string enregistrement;
 };
 
 class ErreurUsage : public std::runtime_error {
@@ -81,6 +85,8 @@ Options lireOptions(int argc, char** argv) {
             options.choix.bon = valeur();
         } else if (option == "--oui") {
             options.choix.oui = true;
+        } else if (option == "--enregistrer") {
+            options.enregistrement = valeur();
         } else if (option == "--code-stdin") {
             options.codeStdin = true;
         } else if (option == "--help" || option == "-h") {
@@ -135,6 +141,11 @@ int executer(const Options& options) {
     if (!erreurListe.empty()) throw std::runtime_error(erreurListe);
     if (!datam.socsource.locate("SOCIETE", options.societe))
         throw std::runtime_error("Société inconnue : " + options.societe);
+
+    if (!options.enregistrement.empty()) {
+        auto enregistreur = std::make_shared<EnregistreurFichier>(options.enregistrement);
+        datam.dbsource.setEnregistreur([enregistreur](const Instruction& i) { (*enregistreur)(i); });
+    }
 
     // What Activer does, without the window.
     TForm1 form1(datam.dbsource);

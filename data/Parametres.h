@@ -24,6 +24,7 @@ public:
 
     // The value of a name never set is NULL.
     const Valeur& valeur(std::string_view nomMajuscule) const;
+    const std::vector<Valeur>& valeurs() const { return valeurs_; }
 
 private:
     Valeur& entree(std::string_view nom);
