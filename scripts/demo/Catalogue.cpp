@@ -21,7 +21,8 @@ struct RayonDemo {
 
 const std::vector<RayonDemo> kRayons = {
     {"QUI", "Quincaillerie", {
-        {"Vis à bois tête fraisée", 6.90, {"3x30, boîte de 100", "4x40, boîte de 100", "5x50, boîte de 100", "6x60, boîte de 50"}},
+        {"Vis à bois tête fraisée", 6.90,
+         {"3x30, boîte de 100", "4x40, boîte de 100", "5x50, boîte de 100", "6x60, boîte de 50"}},
         {"Chevilles nylon", 3.20, {"6 mm, sachet de 50", "8 mm, sachet de 50", "10 mm, sachet de 25"}},
         {"Équerre d'assemblage acier zingué", 1.10, {"40 mm", "60 mm", "80 mm"}},
         {"Charnière inox", 2.40, {"40 mm", "60 mm", "80 mm"}},

@@ -1,18 +1,24 @@
 // One year (2025) of stock documents, simulated day by day: the depot buys and supplies the shops, the shops
 // sell, take returns and write off breakage, the workshop makes wooden goods. Stock is tracked only to decide
 // what to reorder; sales never wait for it, so some stocks go negative as in real shops.
+#include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <set>
 #include <stdexcept>
+
+#include <spawn.h>
+#include <sys/wait.h>
 
 #include "Catalogue.h"
 #include "Demo.h"
 #include "Essai.h"
 #include "Hasard.h"
 #include "Insertion.h"
+#include "Schema.h"
 
 namespace {
 
@@ -22,7 +28,7 @@ inline constexpr const char* kMagasinAnnexe = "M02";
 inline constexpr const char* kDepot = "DEP";
 
 struct MagasinDemo {
-    const char* code;
+    std::string code;
     const char* nom;
     const char* localisation;
 };
@@ -51,6 +57,17 @@ constexpr sys_days kPremierJour = 2025y / January / 1;
 constexpr sys_days kDernierJour = 2025y / December / 31;
 constexpr sys_days kDebutSaisiesEnCours = 2025y / December / 15;  // later documents are often not validated yet
 
+// Demo databases are rebuilt at will: writing them without waiting for the disk at each commit keeps the
+// generator fast on a busy machine. Without Firebird's gfix tool they are only written more slowly.
+void ecrituresDifferees(const std::string& fichier) {
+    const char* const arguments[] = {"gfix", "-write", "async", "-user", "SYSDBA", fichier.c_str(), nullptr};
+    pid_t pid;
+    if (posix_spawnp(&pid, "gfix", nullptr, nullptr, const_cast<char* const*>(arguments), environ) != 0) return;
+    int statut;
+    waitpid(pid, &statut, 0);
+}
+
+// The French public holidays of the demo's year.
 bool ferie(year_month_day j) {
     static const std::set<std::pair<unsigned, unsigned>> feries = {{1, 1}, {4, 21}, {5, 1}, {5, 8}, {5, 29}, {6, 9},
                                                             {7, 14}, {8, 15}, {11, 1}, {11, 11}, {12, 25}};
@@ -134,7 +151,8 @@ std::vector<std::string> colonnesLigne(const FormeBon& forme) {
 // Inserts of one kind of document, prepared once.
 struct InsertionsBon {
     InsertionsBon(Connexion& connexion, const FormeBon& forme)
-        : entete(connexion, forme.entete, colonnesEntete(forme)), lignes(connexion, forme.lignes, colonnesLigne(forme)) {
+        : entete(connexion, forme.entete, colonnesEntete(forme)),
+          lignes(connexion, forme.lignes, colonnesLigne(forme)) {
         if (forme.composants)
             composants = std::make_unique<Insertion>(
                 connexion, forme.composants,
@@ -147,12 +165,19 @@ struct InsertionsBon {
 
 ValeurColonne valeur(const Texte& texte) { return texte ? ValeurColonne(*texte) : ValeurColonne(); }
 
+// Every random draw is a statement of its own, never one of several arguments of a call, so that a seed
+// gives the same documents whatever order a compiler evaluates arguments in.
 class GenerateurSociete {
 public:
     GenerateurSociete(const SocieteDemo& societe, const std::string& chemin, std::uint64_t graine)
-        : societe_(societe), base_(chemin), hasard_(graine) {
-        base_.connexion().connect();
-        for (const auto& [sorte, forme] : kFormes) insertions_.try_emplace(sorte, base_.connexion(), forme);
+        : societe_(societe), hasard_(graine) {
+        const std::string fichier = SocieteEssai::fichier(chemin);
+        creerBase(fichier);
+        ecrituresDifferees(fichier);
+        base_.setDatabase(fichier);
+        base_.connect();
+        Executeur(base_, kSchemaSociete).execute();
+        for (const auto& [sorte, forme] : kFormes) insertions_.try_emplace(sorte, base_, forme);
     }
 
     BilanSociete generer() {
@@ -164,23 +189,29 @@ public:
             insertions.lignes.vider();
             if (insertions.composants) insertions.composants->vider();
         }
-        base_.connexion().disconnect();
+        base_.disconnect();
         return bilan();
     }
 
 private:
-    // Stores, families, products with their margins, and the opening stock rows.
+    // The settings, stores, families, products with their margins, and the opening stock rows.
     void referentiel() {
-        base_.entete(societe_.majPrixAchat, societe_.motDePasse);
-        for (const MagasinDemo& m : societe_.magasins) base_.magasin(m.code, m.nom, m.localisation);
+        Insertion entete(base_, "ENTETE", {"MAJPRIXACHATPRODUIT", "MOTDEPASSE"});
+        entete.ajouter({societe_.majPrixAchat, valeur(societe_.motDePasse)});
+        entete.vider();
+        Insertion magasins(base_, "MAGASINS", {"CODEMAGASIN", "MAGASIN", "LOCALISATION"});
+        for (const MagasinDemo& m : societe_.magasins) magasins.ajouter({m.code, m.nom, m.localisation});
+        magasins.vider();
         const CatalogueDemo& catalogue = catalogueDemo();
-        for (const FamilleDemo& f : catalogue.familles) base_.famille(f.code, f.nom);
+        Insertion familles(base_, "FAMIL", {"C_FAMIL", "D_FAMIL"});
+        for (const FamilleDemo& f : catalogue.familles) familles.ajouter({f.code, f.nom});
+        familles.vider();
 
-        Insertion produits(base_.connexion(), "PRODUIT",
+        Insertion produits(base_, "PRODUIT",
                            {"C_PRODUIT", "D1_PROD", "D2_PROD", "GERE", "FAMILLE", "PUHT", "TVA", "MARG_DIST",
                             "MARG_VENT1", "MARG_VENT2", "MARG_VENT3", "MARG_VENT4", "MARG_VENT5", "P_DISTHT",
                             "P_VENT1HT", "P_VENT2HT", "PRIX_VENT3", "PRIX_VENT4", "PRIX_VENT5"});
-        Insertion stocks(base_.connexion(), "STOCK", {"C_PRODUIT", "CODEMAGASIN", "PMUP", "Q_STOCKDEBEX", "Q_STOCK"});
+        Insertion stocks(base_, "STOCK", {"C_PRODUIT", "CODEMAGASIN", "PMUP", "Q_STOCKDEBEX", "Q_STOCK"});
         for (const ProduitDemo& p : catalogue.produits) {
             const int vente1 = hasard_.entier(40, 90);
             const std::vector<Nombre> marges = {hasard_.entier(10, 30), vente1, vente1 - 10,
@@ -197,11 +228,11 @@ private:
             if (p.gere != "OUI") continue;
             for (const MagasinDemo& m : societe_.magasins) {
                 // The smaller shop does not carry a quarter of the range.
-                if (m.code == std::string(kMagasinAnnexe) && p.code != kProduitVedette && hasard_.chance(0.25))
+                if (m.code == kMagasinAnnexe && p.code != kProduitVedette && hasard_.chance(0.25))
                     continue;
-                const bool depot = m.code == std::string(kDepot);
+                const bool depot = m.code == kDepot;
                 const double qte = hasard_.chance(0.2) ? 0 : hasard_.entier(depot ? 10 : 2, depot ? 120 : 30);
-                stocks.ajouter({p.code, std::string(m.code), centimes(p.prixAchat * hasard_.reel(0.95, 1.05)), qte,
+                stocks.ajouter({p.code, m.code, centimes(p.prixAchat * hasard_.reel(0.95, 1.05)), qte,
                                 qte});
                 stock_[{m.code, p.code}] = qte;
                 assortiment_[m.code].push_back(&p);
@@ -237,10 +268,10 @@ private:
         if (jourSemaine == Friday && quantieme >= 15 && quantieme <= 21) fabriquer(jour, kMagasinVedette, kDepot);
         const bool samedi = jourSemaine == Saturday;
         for (const MagasinDemo& m : societe_.magasins) {
-            const bool depot = m.code == std::string(kDepot);
+            const bool depot = m.code == kDepot;
             if (depot && samedi) continue;
-            const int ventes = depot ? hasard_.entier(0, 2)
-                                     : hasard_.entier(1, m.code == std::string(kMagasinVedette) ? 5 : 3) + (samedi ? 2 : 0);
+            const int ventesMax = depot ? 2 : m.code == kMagasinVedette ? 5 : 3;
+            const int ventes = hasard_.entier(depot ? 0 : 1, ventesMax) + (samedi ? 2 : 0);
             for (int i = 0; i < ventes; ++i) vendre(jour, m.code);
             if (hasard_.chance(depot ? 0.05 : 0.15)) reprendre(jour, m.code);
             if (hasard_.chance(0.04)) sortir(jour, m.code);
@@ -277,7 +308,6 @@ private:
         return centimes(prixDuJour(produit, jour) * hasard_.reel(0.98, 1.02));
     }
 
-    // Draws are made one statement at a time so that a seed gives the same documents with any compiler.
     LigneBon ligne(const ProduitDemo& p, double qte, double prix) { return {{p.code, qte, prix}, 1, p.tva, {}}; }
 
     LigneBon ligneAuCout(const ProduitDemo& p, double qte, sys_days jour) {
@@ -485,7 +515,8 @@ private:
         std::vector<ValeurColonne> entete = {numbon, date, valeur(bon.valide)};
         entete.insert(entete.end(), bon.magasins.begin(), bon.magasins.end());
         if (forme.totaux == Totaux::ValeurStock) entete.insert(entete.end(), {centimes(ht), centimes(tva)});
-        if (forme.totaux == Totaux::HtTvaTtc) entete.insert(entete.end(), {centimes(ht), centimes(tva), centimes(ht + tva)});
+        if (forme.totaux == Totaux::HtTvaTtc)
+            entete.insert(entete.end(), {centimes(ht), centimes(tva), centimes(ht + tva)});
         insertions.entete.ajouter(entete);
 
         for (std::size_t i = 0; i < bon.lignes.size(); ++i) {
@@ -518,7 +549,7 @@ private:
     }
 
     const SocieteDemo& societe_;
-    SocieteEssai base_;
+    Connexion base_;
     Hasard hasard_;
     std::map<SorteBon, InsertionsBon> insertions_;
     std::map<std::string, int> compte_;

@@ -1,6 +1,8 @@
 #include "Insertion.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <type_traits>
 
 namespace {
 

@@ -123,7 +123,8 @@ TEST_F(DemoTest, LaDemoContientCeQuUnRecalculDoitRencontrer) {
         {"entrée et livraison le même jour au même magasin",
          "select count(*) from bon_entr e join bon_livr l on cast(l.date_bon as date) = e.date_bon "
          "and l.codemagasin = e.codemagasin where e.valide = 'OUI' and l.valide = 'OUI'"},
-        {"transfert d'un magasin à l'autre", "select count(*) from bon_transf where magsource = 'M02' and magdest = 'M01'"},
+        {"transfert d'un magasin à l'autre",
+         "select count(*) from bon_transf where magsource = 'M02' and magdest = 'M01'"},
         {"retours de kits", "select count(*) from d_ensr"},
         {"kit livré par deux", "select count(*) from d_ensl c join d_livr l on l.numbon = c.numpiece "
                                "and l.ordre = c.ordreens where l.coeff = 2"},
