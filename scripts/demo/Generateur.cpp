@@ -69,8 +69,8 @@ void ecrituresDifferees(const std::string& fichier) {
 
 // The French public holidays of the demo's year.
 bool ferie(year_month_day j) {
-    static const std::set<std::pair<unsigned, unsigned>> feries = {{1, 1}, {4, 21}, {5, 1}, {5, 8}, {5, 29}, {6, 9},
-                                                            {7, 14}, {8, 15}, {11, 1}, {11, 11}, {12, 25}};
+    static const std::set<std::pair<unsigned, unsigned>> feries = {
+        {1, 1}, {4, 21}, {5, 1}, {5, 8}, {5, 29}, {6, 9}, {7, 14}, {8, 15}, {11, 1}, {11, 11}, {12, 25}};
     return feries.count({unsigned(j.month()), unsigned(j.day())}) > 0;
 }
 
