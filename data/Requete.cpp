@@ -123,6 +123,13 @@ bool Requete::locate(std::string_view champ, std::string_view valeur) {
     return false;
 }
 
+void Requete::setPosition(std::size_t position) {
+    exigerActive();
+    if (unidirectionnel_ || position >= ordre_.size()) throw ErreurBase("Ligne inexistante dans la requête");
+    position_ = position;
+    eof_ = false;
+}
+
 int Requete::indiceChamp(std::string_view nom) const {
     const int indice = instruction_ ? instruction_->indiceColonne(nom) : -1;
     if (indice < 0) throw ErreurBase(std::string("Champ introuvable : ") + std::string(nom));

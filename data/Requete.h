@@ -46,6 +46,9 @@ public:
     int recordCount();  // fetches every remaining row
     // Moves to the first row whose field text equals the value; false (row unchanged) when none does.
     bool locate(std::string_view champ, std::string_view valeur);
+    // The current row's number, and a return to it (rows already fetched only).
+    std::size_t position() const { return position_; }
+    void setPosition(std::size_t position);
 
     // Fields of the current row; NULL, no row or a closed query read as 0 / "".
     int indiceChamp(std::string_view nom) const;  // throws when the field does not exist
