@@ -1,0 +1,1 @@
+test_pmup(assistant_test assistant Qt6::Test)
