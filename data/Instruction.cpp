@@ -119,8 +119,9 @@ void Instruction::preparer() {
     poignee_ = poignee;
 
     sortie_ = nouveauDescripteur(20);
-    api().preparer(statut, &connexion_.transaction_, &poignee_, 0, positionnel_.texte.c_str(), SQL_DIALECT_V6,
-                   da(sortie_));
+    // Literals in the text reach the database in its code page, like bound texts.
+    const std::string texte = versWindows1252(positionnel_.texte);
+    api().preparer(statut, &connexion_.transaction_, &poignee_, 0, texte.c_str(), SQL_DIALECT_V6, da(sortie_));
     if (statut[0] == 1 && statut[1]) {
         relacher();
         verifier(statut);

@@ -145,6 +145,9 @@ TEST_F(BaseTest, TexteWindows1252AllerRetour) {
     ex.execute();
     EXPECT_EQ(soc.texte("select nom from t where id=1"), "Société Générale – «Café» €");
     EXPECT_EQ(soc.reel("select char_length(nom) from t where id=1"), 27);
+    Executeur(cx, "update t set nom='Mérignac' where id=2").execute();
+    EXPECT_EQ(soc.texte("select nom from t where id=2"), "Mérignac");
+    EXPECT_EQ(soc.reel("select octet_length(nom) from t where id=2"), 8) << "one byte per character";
 }
 
 TEST_F(BaseTest, TriCoteClientGardeApresChangementDeTexteEtLocate) {
