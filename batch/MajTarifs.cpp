@@ -43,7 +43,7 @@ QVBoxLayout* nouvellePage(QWidget* page, const QString& titre) {
     entete->setWordWrap(true);
     peindreEnMarron(entete, QPalette::WindowText);
     auto* disposition = new QVBoxLayout(page);
-    disposition->setContentsMargins(16, 14, 16, 10);
+    disposition->setContentsMargins(10, 14, 10, 10);
     disposition->setSpacing(14);
     disposition->addWidget(entete);
     return disposition;
@@ -119,6 +119,10 @@ TFMajTarifs::TFMajTarifs(Tdatam& datam, TForm1& form1, const ui::Dialogues& dial
       lot_(datam, form1) {
     setObjectName(QStringLiteral("FMajTarifs"));
     setFixedSize(465, 372);
+    // Small type, so that every heading line holds on the page's width.
+    QFont police = font();
+    police.setPointSize(8);
+    setFont(police);
     // Closing only hides it: the program ends with the company window.
     setAttribute(Qt::WA_QuitOnClose, false);
 
