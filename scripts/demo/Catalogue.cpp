@@ -1,7 +1,8 @@
 #include "Catalogue.h"
 
-#include <cmath>
 #include <stdexcept>
+
+#include "Bons.h"
 
 namespace {
 
@@ -153,8 +154,6 @@ const std::vector<ServiceDemo> kServices = {
     {"SRV031", "Découpe de bois sur mesure", std::nullopt, 0},
     {"SRV041", "Location de remorque, demi-journée", "NON", 0},
 };
-
-double centimes(double x) { return std::round(x * 100) / 100; }
 
 double coutDe(const std::vector<ComposantDemo>& composants, const CatalogueDemo& catalogue) {
     double cout = 0;

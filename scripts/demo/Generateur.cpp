@@ -10,14 +10,11 @@
 #include <set>
 #include <stdexcept>
 
-#include <spawn.h>
-#include <sys/wait.h>
-
+#include "Bons.h"
 #include "Catalogue.h"
 #include "Demo.h"
 #include "Essai.h"
 #include "Hasard.h"
-#include "Insertion.h"
 #include "Schema.h"
 
 namespace {
@@ -57,113 +54,12 @@ constexpr sys_days kPremierJour = 2025y / January / 1;
 constexpr sys_days kDernierJour = 2025y / December / 31;
 constexpr sys_days kDebutSaisiesEnCours = 2025y / December / 15;  // later documents are often not validated yet
 
-// Demo databases are rebuilt at will: writing them without waiting for the disk at each commit keeps the
-// generator fast on a busy machine. Without Firebird's gfix tool they are only written more slowly.
-void ecrituresDifferees(const std::string& fichier) {
-    const char* const arguments[] = {"gfix", "-write", "async", "-user", "SYSDBA", fichier.c_str(), nullptr};
-    pid_t pid;
-    if (posix_spawnp(&pid, "gfix", nullptr, nullptr, const_cast<char* const*>(arguments), environ) != 0) return;
-    int statut;
-    waitpid(pid, &statut, 0);
-}
-
 // The French public holidays of the demo's year.
 bool ferie(year_month_day j) {
     static const std::set<std::pair<unsigned, unsigned>> feries = {
         {1, 1}, {4, 21}, {5, 1}, {5, 8}, {5, 29}, {6, 9}, {7, 14}, {8, 15}, {11, 1}, {11, 11}, {12, 25}};
     return feries.count({unsigned(j.month()), unsigned(j.day())}) > 0;
 }
-
-std::string texteDate(sys_days jour) {
-    const year_month_day j{jour};
-    char texte[16];
-    std::snprintf(texte, sizeof texte, "%04d-%02u-%02u", int(j.year()), unsigned(j.month()), unsigned(j.day()));
-    return texte;
-}
-
-double centimes(double x) { return std::round(x * 100) / 100; }
-
-enum class SorteBon { Entree, Livraison, Retour, Sortie, Production, Transfert };
-
-enum class Totaux { Aucun, ValeurStock, HtTvaTtc };
-
-// The tables and columns of one kind of document.
-struct FormeBon {
-    const char* entete;
-    std::vector<std::string> magasins;  // header's store columns: the one it concerns, or from and to
-    Totaux totaux;
-    const char* lignes;
-    const char* prix;  // the line's price or cost column
-    bool coeff;
-    bool tva;
-    const char* composants;  // component lines under a line, or nullptr
-};
-
-const std::map<SorteBon, FormeBon> kFormes = {
-    {SorteBon::Entree, {"BON_ENTR", {"CODEMAGASIN"}, Totaux::Aucun, "D_ENTR", "PUHT", true, false, nullptr}},
-    {SorteBon::Livraison, {"BON_LIVR", {"CODEMAGASIN"}, Totaux::ValeurStock, "D_LIVR", "PMUP", true, true, "D_ENSL"}},
-    {SorteBon::Retour, {"BON_RET", {"CODEMAGASIN"}, Totaux::Aucun, "D_RET", "PUMP", true, false, "D_ENSR"}},
-    {SorteBon::Sortie, {"BON_SORT", {"CODEMAGASIN"}, Totaux::HtTvaTtc, "D_SORT", "PUHT", true, true, nullptr}},
-    {SorteBon::Production,
-     {"BON_ASSEMB", {"MAGENSEMBLE", "MAGCOMPOSANT"}, Totaux::Aucun, "D_ASSEMB", "PMUP", true, false, "D_ENSA"}},
-    {SorteBon::Transfert,
-     {"BON_TRANSF", {"MAGSOURCE", "MAGDEST"}, Totaux::HtTvaTtc, "D_TRANSF", "PUHT", false, true, nullptr}},
-};
-
-struct MouvementBon {
-    std::string produit;
-    double qte;
-    double prix;
-};
-
-struct LigneBon {
-    MouvementBon mouvement;
-    double coeff = 1;
-    double tva = 20;
-    std::vector<MouvementBon> composants;  // quantities as stored: for the whole line
-};
-
-struct Bon {
-    SorteBon sorte;
-    sys_days jour;
-    Texte valide;
-    std::vector<std::string> magasins;  // in the order of the form's store columns
-    std::vector<LigneBon> lignes;
-    bool valideOui() const { return valide == "OUI"; }
-};
-
-std::vector<std::string> colonnesEntete(const FormeBon& forme) {
-    std::vector<std::string> colonnes = {"NUMBON", "DATE_BON", "VALIDE"};
-    colonnes.insert(colonnes.end(), forme.magasins.begin(), forme.magasins.end());
-    if (forme.totaux == Totaux::ValeurStock) colonnes.insert(colonnes.end(), {"VALEURSTOCK", "TVASTOCK"});
-    if (forme.totaux == Totaux::HtTvaTtc) colonnes.insert(colonnes.end(), {"TOTALHT", "TVA", "TOTALTTC"});
-    return colonnes;
-}
-
-std::vector<std::string> colonnesLigne(const FormeBon& forme) {
-    std::vector<std::string> colonnes = {"NUMBON", "ORDRE", "C_PRODUIT", "QTE"};
-    if (forme.coeff) colonnes.push_back("COEFF");
-    colonnes.push_back(forme.prix);
-    if (forme.tva) colonnes.push_back("TVA");
-    return colonnes;
-}
-
-// Inserts of one kind of document, prepared once.
-struct InsertionsBon {
-    InsertionsBon(Connexion& connexion, const FormeBon& forme)
-        : entete(connexion, forme.entete, colonnesEntete(forme)),
-          lignes(connexion, forme.lignes, colonnesLigne(forme)) {
-        if (forme.composants)
-            composants = std::make_unique<Insertion>(
-                connexion, forme.composants,
-                std::vector<std::string>{"NUMPIECE", "ORDREENS", "ORDRE", "C_PRODUIT", "QTE", "PMUP"});
-    }
-    Insertion entete, lignes;
-    std::unique_ptr<Insertion> composants;
-    int dernierNumero = 0;
-};
-
-ValeurColonne valeur(const Texte& texte) { return texte ? ValeurColonne(*texte) : ValeurColonne(); }
 
 // Every random draw is a statement of its own, never one of several arguments of a call, so that a seed
 // gives the same documents whatever order a compiler evaluates arguments in.
@@ -177,18 +73,14 @@ public:
         base_.setDatabase(fichier);
         base_.connect();
         Executeur(base_, kSchemaSociete).execute();
-        for (const auto& [sorte, forme] : kFormes) insertions_.try_emplace(sorte, base_, forme);
+        bons_ = std::make_unique<EcritureBons>(base_);
     }
 
     BilanSociete generer() {
         referentiel();
         for (sys_days jour = kPremierJour; jour <= kDernierJour; jour += days{1})
             if (weekday{jour} != Sunday && !ferie(year_month_day{jour})) journee(jour);
-        for (auto& [sorte, insertions] : insertions_) {
-            insertions.entete.vider();
-            insertions.lignes.vider();
-            if (insertions.composants) insertions.composants->vider();
-        }
+        bons_->vider();
         base_.disconnect();
         return bilan();
     }
@@ -494,16 +386,6 @@ private:
     }
 
     void enregistrer(const Bon& bon) {
-        const FormeBon& forme = kFormes.at(bon.sorte);
-        InsertionsBon& insertions = insertions_.at(bon.sorte);
-        const int numbon = ++insertions.dernierNumero;
-
-        double ht = 0, tva = 0;
-        for (const LigneBon& l : bon.lignes) {
-            const double montant = l.mouvement.qte * (forme.coeff ? l.coeff : 1) * l.mouvement.prix;
-            ht += montant;
-            tva += montant * l.tva / 100;
-        }
         std::string date = texteDate(bon.jour);
         if (bon.sorte == SorteBon::Livraison) {  // the delivery header keeps the time of the sale
             const int heure = hasard_.entier(8, 18);
@@ -512,46 +394,21 @@ private:
             std::snprintf(texte, sizeof texte, " %02d:%02d:00", heure, minute);
             date += texte;
         }
-        std::vector<ValeurColonne> entete = {numbon, date, valeur(bon.valide)};
-        entete.insert(entete.end(), bon.magasins.begin(), bon.magasins.end());
-        if (forme.totaux == Totaux::ValeurStock) entete.insert(entete.end(), {centimes(ht), centimes(tva)});
-        if (forme.totaux == Totaux::HtTvaTtc)
-            entete.insert(entete.end(), {centimes(ht), centimes(tva), centimes(ht + tva)});
-        insertions.entete.ajouter(entete);
-
-        for (std::size_t i = 0; i < bon.lignes.size(); ++i) {
-            const LigneBon& l = bon.lignes[i];
-            const std::int32_t ordre = static_cast<std::int32_t>(i + 1);
-            std::vector<ValeurColonne> valeurs = {numbon, ordre, l.mouvement.produit, l.mouvement.qte};
-            if (forme.coeff) valeurs.push_back(l.coeff);
-            valeurs.push_back(l.mouvement.prix);
-            if (forme.tva) valeurs.push_back(l.tva);
-            insertions.lignes.ajouter(valeurs);
-            for (std::size_t j = 0; j < l.composants.size(); ++j) {
-                const MouvementBon& c = l.composants[j];
-                insertions.composants->ajouter(
-                    {numbon, ordre, static_cast<std::int32_t>(j + 1), c.produit, c.qte, c.prix});
-            }
-        }
+        bons_->ecrire(bon, date);
         if (bon.valideOui()) mouvementer(bon);
     }
 
     BilanSociete bilan() const {
         BilanSociete bilan{societe_.code, {}, static_cast<int>(negatifs_.size())};
         for (const auto& [table, lignes] : compte_) bilan.tables.push_back({table, lignes});
-        for (const auto& [sorte, forme] : kFormes) {
-            const InsertionsBon& i = insertions_.at(sorte);
-            bilan.tables.push_back({forme.entete, i.entete.lignes()});
-            bilan.tables.push_back({forme.lignes, i.lignes.lignes()});
-            if (i.composants) bilan.tables.push_back({forme.composants, i.composants->lignes()});
-        }
+        for (const CompteTable& c : bons_->comptes()) bilan.tables.push_back(c);
         return bilan;
     }
 
     const SocieteDemo& societe_;
     Connexion base_;
     Hasard hasard_;
-    std::map<SorteBon, InsertionsBon> insertions_;
+    std::unique_ptr<EcritureBons> bons_;  // prepared once the database exists
     std::map<std::string, int> compte_;
     std::map<std::pair<std::string, std::string>, double> stock_;  // by store, product
     std::set<std::pair<std::string, std::string>> negatifs_;
