@@ -17,7 +17,7 @@
 #include "Essai.h"
 #include "RepondeurScripte.h"
 #include "Uconnection.h"
-#include "placeholder_assistant.h"
+#include "MajTarifs.h"
 #include "transfert.h"
 #include "uacces.h"
 

@@ -11,6 +11,10 @@ QString titreApplication(const QString& cheminExecutable) {
 
 QString nomProgramme(const QString& cheminExecutable) { return QFileInfo(cheminExecutable).completeBaseName(); }
 
+void curseurParDefaut() {
+    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+}
+
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
 void Application::demanderFin() {

@@ -11,6 +11,8 @@ namespace ui {
 QString titreApplication(const QString& cheminExecutable);
 // The executable's file name without its extension: the key the user's settings are kept under.
 QString nomProgramme(const QString& cheminExecutable);
+// Puts the application's cursor back to the default arrow, whatever was put over it.
+void curseurParDefaut();
 
 // A request to end made before the event loop runs is kept, and that loop then stops at once.
 class Application final : public QApplication {
