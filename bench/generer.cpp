@@ -88,6 +88,7 @@ public:
             if (bon.valideOui()) lignes_ += lignesJournal(bon);
         }
         bons.vider();
+        calculerStatistiques(base_);
         for (const CompteTable& c : bons.comptes()) std::cout << c.table << " : " << c.lignes << " lignes\n";
         base_.disconnect();
         return lignes_;

@@ -6,6 +6,8 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include "Requete.h"
+
 namespace {
 
 enum class Totaux { Aucun, ValeurStock, HtTvaTtc };
@@ -124,6 +126,13 @@ std::vector<CompteTable> EcritureBons::comptes() const {
 }
 
 ValeurColonne valeur(const Texte& texte) { return texte ? ValeurColonne(*texte) : ValeurColonne(); }
+
+void calculerStatistiques(Connexion& connexion) {
+    Requete index(connexion, "select trim(rdb$index_name) from rdb$indices where rdb$system_flag = 0");
+    std::vector<std::string> noms;
+    for (index.open(); !index.eof(); index.next()) noms.push_back(index.texte(0));
+    for (const std::string& nom : noms) Executeur(connexion, "set statistics index " + nom).execute();
+}
 
 void ecrituresDifferees(const std::string& fichier) {
     const char* const arguments[] = {"gfix", "-write", "async", "-user", "SYSDBA", fichier.c_str(), nullptr};

@@ -57,6 +57,10 @@ private:
 // generation fast on a busy machine. Without Firebird's gfix tool they are only written more slowly.
 void ecrituresDifferees(const std::string& fichier);
 
+// A database in use has statistics on its indexes: without them the optimizer starts the journal's joins
+// from whole document tables instead of the product's lines.
+void calculerStatistiques(Connexion& connexion);
+
 // std::nullopt writes NULL.
 ValeurColonne valeur(const Texte& texte);
 

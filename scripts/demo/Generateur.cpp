@@ -81,6 +81,7 @@ public:
         for (sys_days jour = kPremierJour; jour <= kDernierJour; jour += days{1})
             if (weekday{jour} != Sunday && !ferie(year_month_day{jour})) journee(jour);
         bons_->vider();
+        calculerStatistiques(base_);
         base_.disconnect();
         return bilan();
     }
