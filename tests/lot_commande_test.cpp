@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "Demo.h"
 #include "Essai.h"
 
 namespace {
@@ -95,6 +96,34 @@ TEST_F(LotCommandeTest, ErreursDUsageEtDeChoix) {
         EXPECT_NE(r.sortie.find(c.message), std::string::npos) << c.arguments << "\n" << r.sortie;
     }
     EXPECT_TRUE(libre->estNul("select puht from stock"));
+}
+
+TEST(LotCommandeDemo, SocieteDeDemonstrationGardeeParSonCode) {
+    DossierEssai dossier("lot-demo");
+    creerDemo(dossier.chemin(), kGraineDemo);
+    const std::string liste = std::string(std::getenv("PMUP_FBROOT")) + "/data/societes.fdb";
+    std::filesystem::copy_file(dossier / kFichierSocietes, liste, std::filesystem::copy_options::overwrite_existing);
+    const struct {
+        const char* arguments;
+        const char* code;
+        int statut;
+        const char* message;
+    } cas[] = {
+        {"--societe DURAND --magasin M01 --oui --code-stdin", "4321\n", 3, " Refusé ...!"},
+        {"--societe DURAND --magasin XYZ --oui --code-stdin", "1234\n", 1, "Veuillez selectioner un magasin!!!!"},
+        {"--societe DURAND --magasin M01 --oui --code-stdin", "1234\n", 0, "Mise à Jour des pmup effectuée !"},
+    };
+    for (const auto& c : cas) {
+        const Resultat r = lancer(c.arguments, c.code);
+        EXPECT_EQ(r.statut, c.statut) << c.arguments << "\n" << r.sortie;
+        EXPECT_NE(r.sortie.find(c.message), std::string::npos) << r.sortie;
+    }
+    AccesEssai durand(SocieteEssai::fichier(dossier / "durand"));
+    EXPECT_EQ(durand.compte("stock s join produit p on p.c_produit=s.c_produit",
+                            "s.codemagasin='M01' and s.puht is null"), 0)
+        << "every product of the store recalculated";
+    durand.connexion().disconnect();
+    std::filesystem::remove(liste);
 }
 
 }  // namespace
