@@ -70,18 +70,7 @@ protected:
     std::unique_ptr<TFMajTarifs> f;
 
     void SetUp() override {
-        soc.magasin("M1", "Centre");
-        soc.magasin("M2", "Nord");
-        soc.famille("A", "Alimentation");
-        soc.famille("B", "Boissons");
-        soc.famille("C", "Conserves");
-        soc.produit("P1", "Farine", "OUI", "A", 1);
-        soc.produit("P2", "Jus", "OUI", "B", 1);
-        soc.produit("P3", "Thon", "OUI", "C", 1);
-        soc.produit("N1", "Sac", "NON", "A", 1);
-        soc.stock("P1", "M1", 2, 10);
-        soc.stock("P2", "M1", 5, 1);
-        soc.stock("P3", "M2", 7, 1);
+        soc.petitCommerce();
         form1 = std::make_unique<TForm1>(datam.dbsource);
         activer();
         nouvelAssistant();
@@ -91,8 +80,7 @@ protected:
     // by the reconnection, then the store and product lists opened.
     void activer() {
         datam.dbsource.disconnect();
-        datam.dbsource.setDatabase(SocieteEssai::fichier(dossier / "soc1"));
-        datam.dbsource.connect();
+        soc.connecter(datam.dbsource);
         form1->Modele.open();
         form1->produit.open();
     }

@@ -22,8 +22,7 @@ protected:
         soc.produit("P", "Produit suivi");
         soc.produit("K", "Kit");
         soc.produit("F", "Produit fini");
-        dbsource.setDatabase(SocieteEssai::fichier(dossier / "soc1"));
-        dbsource.connect();
+        soc.connecter(dbsource);
     }
 
     std::vector<Attendu> journal(const std::string& produit, const std::string& magasin) {

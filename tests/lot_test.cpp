@@ -44,24 +44,12 @@ protected:
     FenetreEssai fenetre;
 
     void SetUp() override {
-        soc.magasin("M1", "Centre");
-        soc.magasin("M2", "Nord");
-        soc.famille("A", "Alimentation");
-        soc.famille("B", "Boissons");
-        soc.famille("C", "Conserves");
-        soc.produit("P1", "Farine", "OUI", "A", 1);
-        soc.produit("P2", "Jus", "OUI", "B", 1);
-        soc.produit("P3", "Thon", "OUI", "C", 1);
-        soc.produit("N1", "Sac", "NON", "A", 1);
-        soc.stock("P1", "M1", 2, 10);
-        soc.stock("P2", "M1", 5, 1);
-        soc.stock("P3", "M2", 7, 1);
+        soc.petitCommerce();
         soc.stock("N1", "M1", 1, 1);
         soc.bonEntree(1, "2026-01-01", "M1");
         soc.ligneEntree(1, 1, "P1", 10, 1, 4);
         soc.ligneEntree(1, 2, "P2", 1, 1, 9);
-        datam.dbsource.setDatabase(SocieteEssai::fichier(dossier / "soc1"));
-        datam.dbsource.connect();
+        soc.connecter(datam.dbsource);
         form1 = std::make_unique<TForm1>(datam.dbsource);
         lot = std::make_unique<RecalculLot>(datam, *form1);
         form1->produit.open();  // as the company window leaves it

@@ -17,8 +17,7 @@ protected:
         soc.magasin("M1", "Centre");
         soc.magasin("M2", "Nord");
         for (const char* p : {"P", "Q", "K", "F", "C"}) soc.produit(p, p, "OUI", {}, 99);
-        dbsource.setDatabase(SocieteEssai::fichier(dossier / "soc1"));
-        dbsource.connect();
+        soc.connecter(dbsource);
     }
 
     void recalculer(const std::string& produit, const std::string& magasin = "M1", const std::string& maj = "NON") {

@@ -128,8 +128,7 @@ TEST(Traitements, EtatApresEtLignesEcrites) {
     SocieteEssai soc(dossier / "soc1");
     documents(soc);
     Connexion dbsource;
-    dbsource.setDatabase(SocieteEssai::fichier(dossier / "soc1"));
-    dbsource.connect();
+    soc.connecter(dbsource);
     TForm1 form1(dbsource);
     for (const CasTraitement& c : kCas) {
         SCOPED_TRACE(c.nom);
@@ -152,8 +151,7 @@ TEST(Traitements, UneErreurGardeLesEtapesDejaFaites) {
     SocieteEssai soc(dossier / "soc1");
     soc.sql("drop table d_livr");
     Connexion dbsource;
-    dbsource.setDatabase(SocieteEssai::fichier(dossier / "soc1"));
-    dbsource.connect();
+    soc.connecter(dbsource);
     TForm1 form1(dbsource);
     EtatCout etat = versEtat({1, 1, 3});
     EXPECT_THROW(form1.Traite40BL(etat, {"40BL", 5, 0, "", "P", 1, 1, 0}), ErreurBase);

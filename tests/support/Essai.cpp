@@ -95,6 +95,26 @@ SocieteEssai::SocieteEssai(const std::string& chemin) : AccesEssai(fichier(chemi
     sql(kSchemaSociete);
 }
 
+void SocieteEssai::connecter(Connexion& autre) const {
+    autre.setDatabase(cx_.database());
+    autre.connect();
+}
+
+void SocieteEssai::petitCommerce() {
+    magasin("M1", "Centre");
+    magasin("M2", "Nord");
+    famille("A", "Alimentation");
+    famille("B", "Boissons");
+    famille("C", "Conserves");
+    produit("P1", "Farine", "OUI", "A", 1);
+    produit("P2", "Jus", "OUI", "B", 1);
+    produit("P3", "Thon", "OUI", "C", 1);
+    produit("N1", "Sac", "NON", "A", 1);
+    stock("P1", "M1", 2, 10);
+    stock("P2", "M1", 5, 1);
+    stock("P3", "M2", 7, 1);
+}
+
 void SocieteEssai::entete(Texte majPrixAchat, Texte motDePasse) {
     sql("insert into entete values (" + joindre({litteral(majPrixAchat), litteral(motDePasse)}) + ")");
 }

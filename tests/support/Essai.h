@@ -53,6 +53,10 @@ class SocieteEssai : public AccesEssai {
 public:
     explicit SocieteEssai(const std::string& chemin);
     static std::string fichier(const std::string& chemin) { return chemin + "\\CONTACT.DTK"; }
+    // Attaches another connection to this database, as the program's own.
+    void connecter(Connexion& autre) const;
+    // Two stores, three families, three managed products and one unmanaged, stock rows in M1 and M2.
+    void petitCommerce();
 
     void entete(Texte majPrixAchat, Texte motDePasse);
     void magasin(std::string_view code, std::string_view nom, std::string_view localisation = "");
