@@ -44,11 +44,13 @@ TFacces::TFacces(const ui::Dialogues& dialogues, QWidget* parent)
     boutons->addWidget(fermer);
     boutons->addStretch();
     auto* cadre = new QVBoxLayout(this);
-    cadre->setContentsMargins(20, 18, 20, 18);
+    cadre->setContentsMargins(20, 12, 20, 12);
+    cadre->addStretch(1);
     cadre->addWidget(Label1);
     cadre->addWidget(Password, 0, Qt::AlignHCenter);
-    cadre->addStretch();
+    cadre->addStretch(1);
     cadre->addLayout(boutons);
+    cadre->addStretch(1);
 
     dialogues.relier(okbtn, &QPushButton::clicked, this, &TFacces::OKBtnClick);
     connect(fermer, &QPushButton::clicked, this, &QDialog::reject);

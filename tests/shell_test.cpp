@@ -2,6 +2,8 @@
 // points the company list at a closed port so that its connection fails at once with a box to read.
 #include <gtest/gtest.h>
 
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -32,6 +34,8 @@ public:
     void SetUp() override {
         application_ = std::make_unique<ui::Application>(argc_, argv_);
         application = application_.get();
+        // The wizard's placement goes to a folder of the test's own, never to the user's settings.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages_.path());
     }
     void TearDown() override { application_.reset(); }
 
@@ -40,6 +44,7 @@ private:
     char nom_[11] = "shell_test";
     char* argv_[2] = {nom_, nullptr};
     std::unique_ptr<ui::Application> application_;
+    QTemporaryDir reglages_;
 };
 
 [[maybe_unused]] const auto* const kEnvironnement = ::testing::AddGlobalTestEnvironment(new EnvironnementQt);
