@@ -62,6 +62,7 @@ void TFtransfert::lier(Tdatam& datam, TFacces& Facces, TForm1& Form1, QWidget& F
 }
 
 void TFtransfert::closeEvent(QCloseEvent* evenement) {
+    // Unlinked, nothing was opened through it.
     if (liens_) dialogues_.executer([this] { FormClose(); });
     // The wizard may still be shown: the program ends with this window all the same.
     application_.demanderFin();
@@ -86,7 +87,8 @@ void TFtransfert::boutonClick() {
         if (FMajTarifs.isVisible()) FMajTarifs.close();
         return;
     }
-    FMajTarifs.setWindowTitle(QStringLiteral(" Sociétie en Cours  ") + QString::fromStdString(socsource.texte("SOCIETE")));
+    FMajTarifs.setWindowTitle(QStringLiteral(" Sociétie en Cours  ") +
+                              QString::fromStdString(socsource.texte("SOCIETE")));
     FMajTarifs.show();
     FMajTarifs.raise();
     FMajTarifs.activateWindow();
