@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "Placement.h"
+#include "SaisieBloquee.h"
 #include "USTOCK.h"
 
 namespace {
@@ -68,46 +69,6 @@ QPushButton* bouton(const QString& legende, const char* nom, QWidget* parent) {
     b->setFixedSize(80, 24);
     return b;
 }
-
-bool estUneSaisie(QEvent::Type type) {
-    switch (type) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::ContextMenu:
-        case QEvent::Close:
-            return true;
-        default:
-            return false;
-    }
-}
-
-// While it lives, every window takes no input but the modal box in front, and no window closes; the input
-// queued meanwhile is dropped when it goes, so that nothing the user did during a run is played after it.
-class SaisieBloquee final : public QObject {
-public:
-    SaisieBloquee() { QCoreApplication::instance()->installEventFilter(this); }
-    ~SaisieBloquee() override {
-        QCoreApplication::processEvents();
-        QCoreApplication::instance()->removeEventFilter(this);
-    }
-    SaisieBloquee(const SaisieBloquee&) = delete;
-    SaisieBloquee& operator=(const SaisieBloquee&) = delete;
-
-    bool eventFilter(QObject* cible, QEvent* evenement) override {
-        const auto* controle = qobject_cast<QWidget*>(cible);
-        if (!controle || !estUneSaisie(evenement->type())) return false;
-        const QWidget* boite = QApplication::activeModalWidget();
-        if (boite && (controle == boite || boite->isAncestorOf(controle))) return false;
-        evenement->ignore();  // a close event left accepted would still close
-        return true;
-    }
-};
 
 }  // namespace
 
@@ -355,7 +316,7 @@ void TFMajTarifs::FormCloseQuery(bool& CanClose) {
 void TFMajTarifs::BAnnClick() { close(); }
 
 void TFMajTarifs::BAppClick() {
-    const SaisieBloquee saisieBloquee;
+    const ui::SaisieBloquee saisieBloquee;
     lot_.appliquer(choix_);
 }
 
