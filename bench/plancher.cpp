@@ -1,6 +1,6 @@
 // The statement floor: the statements a recorded run executed, with the same values in the same order,
 // run back to back by the smallest loop over the client library (each prepared once, rows fetched and
-// dropped). Prints the seconds from attachment to detachment.
+// dropped), the record read as it goes. Prints the seconds from attachment to detachment.
 #include <ibase.h>
 
 #include <chrono>
@@ -37,12 +37,6 @@ struct Preparee {
     bool select = false;
     std::vector<std::string> noms;
     std::vector<char> entree, sortie, ligne;
-};
-
-// One execution with its values already in parameter order.
-struct Appel {
-    Preparee* instruction;
-    std::vector<const Parametres::Valeur*> valeurs;
 };
 
 void preparer(Preparee& p, isc_db_handle* base, isc_tr_handle* transaction, const std::string& sql) {
@@ -84,23 +78,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        const Enregistrement enregistrement = lireEnregistrement(argv[2]);
-        std::vector<Preparee> instructions(enregistrement.textes.size());
-        for (std::size_t i = 0; i < instructions.size(); ++i)
-            instructions[i].noms = versPositionnel(enregistrement.textes[i]).noms;
-        std::vector<Appel> appels;
-        appels.reserve(enregistrement.executions.size());
+        LecteurEnregistrement enregistrement(argv[2]);
+        std::vector<Preparee> instructions;
+        ExecutionEnregistree execution;
+        std::vector<const Parametres::Valeur*> valeurs;
         static const Parametres::Valeur nul;
-        for (const ExecutionEnregistree& e : enregistrement.executions) {
-            Appel appel{&instructions[static_cast<std::size_t>(e.instruction)], {}};
-            for (const std::string& nom : appel.instruction->noms) {
-                const Parametres::Valeur* trouvee = &nul;
-                for (const auto& v : e.valeurs)
-                    if (v.nom == nom) trouvee = &v;
-                appel.valeurs.push_back(trouvee);
-            }
-            appels.push_back(std::move(appel));
-        }
+        std::size_t nombreExecutions = 0;
 
         const auto debut = std::chrono::steady_clock::now();
         ISC_STATUS_ARRAY statut;
@@ -116,15 +99,25 @@ int main(int argc, char** argv) {
         verifier(statut, "transaction");
 
         std::vector<ISC_INT64> entiers(64);
-        for (const Appel& appel : appels) {
-            Preparee& p = *appel.instruction;
-            if (!p.poignee)
-                preparer(p, &base, &transaction, enregistrement.textes[static_cast<std::size_t>(&p - instructions.data())]);
+        while (enregistrement.lire(execution)) {
+            ++nombreExecutions;
+            const auto numero = static_cast<std::size_t>(execution.instruction);
+            if (numero >= instructions.size()) instructions.resize(numero + 1);
+            Preparee& p = instructions[numero];
+            if (!p.poignee) preparer(p, &base, &transaction, enregistrement.textes()[numero]);
+            // The values in parameter order, as the run binds them by name.
+            valeurs.clear();
+            for (const std::string& nom : p.noms) {
+                const Parametres::Valeur* trouvee = &nul;
+                for (const auto& v : execution.valeurs)
+                    if (v.nom == nom) trouvee = &v;
+                valeurs.push_back(trouvee);
+            }
             auto* entree = reinterpret_cast<XSQLDA*>(p.entree.data());
             short nul = -1, present = 0;
-            for (std::size_t i = 0; i < appel.valeurs.size(); ++i) {
+            for (std::size_t i = 0; i < valeurs.size(); ++i) {
                 XSQLVAR& v = entree->sqlvar[i];
-                const Parametres::Valeur& valeur = *appel.valeurs[i];
+                const Parametres::Valeur& valeur = *valeurs[i];
                 v.sqlscale = 0;
                 v.sqlsubtype = 0;
                 v.sqlind = &present;
@@ -149,7 +142,7 @@ int main(int argc, char** argv) {
                         break;
                 }
             }
-            isc_dsql_execute(statut, &transaction, &p.poignee, 1, appel.valeurs.empty() ? nullptr : entree);
+            isc_dsql_execute(statut, &transaction, &p.poignee, 1, valeurs.empty() ? nullptr : entree);
             verifier(statut, "exécution");
             if (p.select) {
                 auto* sortie = reinterpret_cast<XSQLDA*>(p.sortie.data());
@@ -161,7 +154,7 @@ int main(int argc, char** argv) {
         isc_commit_transaction(statut, &transaction);
         isc_detach_database(statut, &base);
         const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
-        std::printf("%zu instructions en %.3f s\n", appels.size(), duree.count());
+        std::printf("%zu instructions en %.3f s\n", nombreExecutions, duree.count());
         return 0;
     } catch (const std::exception& erreur) {
         std::fprintf(stderr, "%s\n", erreur.what());

@@ -1,6 +1,8 @@
 #include "Enregistrement.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "ErreurBase.h"
 #include "Instruction.h"
@@ -53,44 +55,44 @@ void EnregistreurFichier::operator()(const Instruction& instruction) {
     fichier_ << '\n';
 }
 
-Enregistrement lireEnregistrement(const std::string& chemin) {
-    std::ifstream entree(chemin, std::ios::binary);
-    if (!entree) throw ErreurBase("Impossible de lire le fichier d'enregistrement " + chemin);
-    Enregistrement enregistrement;
+LecteurEnregistrement::LecteurEnregistrement(const std::string& chemin) : fichier_(chemin, std::ios::binary) {
+    if (!fichier_) throw ErreurBase("Impossible de lire le fichier d'enregistrement " + chemin);
+}
+
+bool LecteurEnregistrement::lire(ExecutionEnregistree& execution) {
     char genre = 0;
-    while (entree >> genre) {
+    while (fichier_ >> genre) {
         int numero = 0;
-        entree >> numero;
-        entree.get();
+        fichier_ >> numero;
+        fichier_.get();
         if (genre == 'S') {
-            enregistrement.textes.resize(static_cast<std::size_t>(numero) + 1);
-            enregistrement.textes[static_cast<std::size_t>(numero)] = lireTexte(entree);
+            textes_.resize(std::max(textes_.size(), static_cast<std::size_t>(numero) + 1));
+            textes_[static_cast<std::size_t>(numero)] = lireTexte(fichier_);
             continue;
         }
-        ExecutionEnregistree execution{numero, {}};
+        execution.instruction = numero;
         std::size_t nombre = 0;
-        entree >> nombre;
-        for (std::size_t i = 0; i < nombre; ++i) {
-            Parametres::Valeur v;
-            v.nom = lireTexte(entree);
+        fichier_ >> nombre;
+        execution.valeurs.resize(nombre);
+        for (Parametres::Valeur& v : execution.valeurs) {
+            v.nom = lireTexte(fichier_);
             int type = 0;
-            entree >> type;
+            fichier_ >> type;
             v.type = static_cast<Parametres::Type>(type);
-            entree.get();
+            fichier_.get();
             switch (v.type) {
-                case Parametres::Type::Nul: entree >> type; break;
-                case Parametres::Type::Texte: v.texte = lireTexte(entree); break;
-                case Parametres::Type::Entier: entree >> v.entier; break;
+                case Parametres::Type::Nul: fichier_ >> type; break;
+                case Parametres::Type::Texte: v.texte = lireTexte(fichier_); break;
+                case Parametres::Type::Entier: fichier_ >> v.entier; break;
                 case Parametres::Type::Reel: {
                     std::string hexa;
-                    entree >> hexa;
+                    fichier_ >> hexa;
                     v.reel = std::strtod(hexa.c_str(), nullptr);
                     break;
                 }
             }
-            execution.valeurs.push_back(std::move(v));
         }
-        enregistrement.executions.push_back(std::move(execution));
+        return true;
     }
-    return enregistrement;
+    return false;
 }

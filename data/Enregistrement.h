@@ -28,9 +28,16 @@ struct ExecutionEnregistree {
     std::vector<Parametres::Valeur> valeurs;    // named, texts in Windows-1252
 };
 
-struct Enregistrement {
-    std::vector<std::string> textes;
-    std::vector<ExecutionEnregistree> executions;
-};
+// Reads a record back one execution at a time, so that replaying it holds one execution in memory.
+class LecteurEnregistrement {
+public:
+    explicit LecteurEnregistrement(const std::string& chemin);
+    // The next execution; false at the end of the record.
+    bool lire(ExecutionEnregistree& execution);
+    // The statements' texts met so far, by index.
+    const std::vector<std::string>& textes() const { return textes_; }
 
-Enregistrement lireEnregistrement(const std::string& chemin);
+private:
+    std::ifstream fichier_;
+    std::vector<std::string> textes_;
+};
