@@ -8,13 +8,11 @@
 #include <QImage>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <memory>
 
-#include "Application.h"
+#include "ApplicationEssai.h"
 #include "Essai.h"
 #include "MajTarifs.h"
 #include "Placement.h"
@@ -26,25 +24,6 @@
 void PrintTo(const QString& texte, std::ostream* sortie) { *sortie << '"' << texte.toStdString() << '"'; }
 
 namespace {
-
-class EnvironnementQt final : public ::testing::Environment {
-public:
-    void SetUp() override {
-        application_ = std::make_unique<ui::Application>(argc_, argv_);
-        // Placements go to a folder of the test's own, never to the user's settings.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages_.path());
-    }
-    void TearDown() override { application_.reset(); }
-
-private:
-    int argc_ = 1;
-    char nom_[15] = "assistant_test";
-    char* argv_[2] = {nom_, nullptr};
-    std::unique_ptr<ui::Application> application_;
-    QTemporaryDir reglages_;
-};
-
-[[maybe_unused]] const auto* const kEnvironnement = ::testing::AddGlobalTestEnvironment(new EnvironnementQt);
 
 enum Page { Intervalle = 0, Familles = 1, Produits = 2, Periode = 3, Resume = 4 };
 

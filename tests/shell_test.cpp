@@ -2,8 +2,6 @@
 // points the company list at a closed port so that its connection fails at once with a box to read.
 #include <gtest/gtest.h>
 
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -13,7 +11,7 @@
 #include <memory>
 #include <sstream>
 
-#include "Application.h"
+#include "ApplicationEssai.h"
 #include "Demarrage.h"
 #include "Dialogues.h"
 #include "Essai.h"
@@ -26,28 +24,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-ui::Application* application = nullptr;
-
-class EnvironnementQt final : public ::testing::Environment {
-public:
-    void SetUp() override {
-        application_ = std::make_unique<ui::Application>(argc_, argv_);
-        application = application_.get();
-        // The wizard's placement goes to a folder of the test's own, never to the user's settings.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages_.path());
-    }
-    void TearDown() override { application_.reset(); }
-
-private:
-    int argc_ = 1;
-    char nom_[11] = "shell_test";
-    char* argv_[2] = {nom_, nullptr};
-    std::unique_ptr<ui::Application> application_;
-    QTemporaryDir reglages_;
-};
-
-[[maybe_unused]] const auto* const kEnvironnement = ::testing::AddGlobalTestEnvironment(new EnvironnementQt);
 
 constexpr const char* kServeurInjoignable = "127.0.0.1/1";
 
@@ -113,7 +89,7 @@ TEST_F(ReglagesTest, LectureDuFichier) {
     for (const auto& c : cas) {
         const fs::path d = sousDossier(n++);
         if (c.nom) ecrireFichier(d / c.nom, c.octets);
-        TFConnection FConnection(d, dialogues, *application);
+        TFConnection FConnection(d, dialogues, ApplicationEssai::instance());
         SCOPED_TRACE(c.octets);
         EXPECT_EQ(FConnection.SER->currentText(), c.ser);
         EXPECT_EQ(FConnection.EIP->text(), QString::fromUtf8(c.eip));
@@ -153,7 +129,7 @@ TEST_F(ReglagesTest, OkEcritLesTroisLignes) {
     int n = 0;
     for (const auto& c : cas) {
         const fs::path d = sousDossier(n++);
-        TFConnection FConnection(d, dialogues, *application);
+        TFConnection FConnection(d, dialogues, ApplicationEssai::instance());
         FConnection.show();
         c.saisie(FConnection);
         QTest::mouseClick(FConnection.ValiderSociete, Qt::LeftButton);
@@ -168,7 +144,7 @@ TEST_F(ReglagesTest, OkEcritLesTroisLignes) {
 
 TEST_F(ReglagesTest, OkEcritSurLeFichierTrouveQuelleQueSoitLaCasse) {
     ecrireFichier(dossier.chemin() / "VeriDoru.TXT", "1\r\n1.2.3.4\r\nmabase1\r\nligne en trop\r\n");
-    TFConnection FConnection(dossier.chemin(), dialogues, *application);
+    TFConnection FConnection(dossier.chemin(), dialogues, ApplicationEssai::instance());
     choisir(FConnection.SER, Qt::Key_Home);
     QTest::mouseClick(FConnection.ValiderSociete, Qt::LeftButton);
     EXPECT_EQ(nomsDans(dossier.chemin()), std::vector<std::string>{"VeriDoru.TXT"});
@@ -176,7 +152,7 @@ TEST_F(ReglagesTest, OkEcritSurLeFichierTrouveQuelleQueSoitLaCasse) {
 }
 
 TEST_F(ReglagesTest, ServeurEtConfigPartagentSERChange) {
-    TFConnection FConnection(dossier.chemin(), dialogues, *application);
+    TFConnection FConnection(dossier.chemin(), dialogues, ApplicationEssai::instance());
     choisir(FConnection.SER, Qt::Key_End);
     EXPECT_TRUE(FConnection.EIP->isEnabled());
     EXPECT_TRUE(FConnection.LIP->isEnabled());
@@ -192,7 +168,7 @@ TEST_F(ReglagesTest, ServeurEtConfigPartagentSERChange) {
 
     // "Local" with an address from the file: any change of Conf empties it.
     ecrireFichier(dossier.chemin() / "Veridoru.txt", "0\r\n192.168.1.1\r\nmabase");
-    TFConnection relu(dossier.chemin(), dialogues, *application);
+    TFConnection relu(dossier.chemin(), dialogues, ApplicationEssai::instance());
     EXPECT_EQ(relu.EIP->text(), "192.168.1.1");
     choisir(relu.Conf, Qt::Key_End);
     EXPECT_EQ(relu.EIP->text(), "");
@@ -200,7 +176,7 @@ TEST_F(ReglagesTest, ServeurEtConfigPartagentSERChange) {
 
 TEST_F(ReglagesTest, FichierIllisibleRestitueLEtatInitial) {
     fs::create_directory(dossier.chemin() / "Veridoru.txt");
-    TFConnection FConnection(dossier.chemin(), dialogues, *application);
+    TFConnection FConnection(dossier.chemin(), dialogues, ApplicationEssai::instance());
     ASSERT_EQ(repondeur.boites().size(), 1u);
     const ui::RepondeurScripte::Boite& boite = repondeur.boites()[0];
     EXPECT_EQ(boite.titre, "Pmupstock");
@@ -215,7 +191,7 @@ TEST_F(ReglagesTest, FichierIllisibleRestitueLEtatInitial) {
 
 TEST_F(ReglagesTest, DossierSansEcritureGardeLeDialogueOuvert) {
     const fs::path absent = dossier.chemin() / "absent";
-    TFConnection FConnection(absent, dialogues, *application);
+    TFConnection FConnection(absent, dialogues, ApplicationEssai::instance());
     FConnection.show();
     QTest::mouseClick(FConnection.ValiderSociete, Qt::LeftButton);
     ASSERT_EQ(repondeur.boites().size(), 1u);
@@ -269,7 +245,7 @@ protected:
     }
     Fenetres dialogueVu;
 
-    int demarrer() { return ::demarrer(*application, dialoguesDemarrage, dossier.chemin()); }
+    int demarrer() { return ::demarrer(ApplicationEssai::instance(), dialoguesDemarrage, dossier.chemin()); }
     // The boxes so far: the company list's failed connection at each start.
     void verifierBoitesDeLaListe(std::size_t demarrages) {
         ASSERT_EQ(repondeurDemarrage.boites().size(), demarrages);

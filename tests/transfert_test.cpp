@@ -4,8 +4,6 @@
 
 #include <QApplication>
 #include <QFocusEvent>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -13,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "Application.h"
+#include "ApplicationEssai.h"
 #include "Essai.h"
 #include "MajTarifs.h"
 #include "RepondeurScripte.h"
@@ -26,28 +24,6 @@
 void PrintTo(const QString& texte, std::ostream* sortie) { *sortie << '"' << texte.toStdString() << '"'; }
 
 namespace {
-
-ui::Application* application = nullptr;
-
-class EnvironnementQt final : public ::testing::Environment {
-public:
-    void SetUp() override {
-        application_ = std::make_unique<ui::Application>(argc_, argv_);
-        application = application_.get();
-        // The wizard's placement goes to a folder of the test's own, never to the user's settings.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages_.path());
-    }
-    void TearDown() override { application_.reset(); }
-
-private:
-    int argc_ = 1;
-    char nom_[15] = "transfert_test";
-    char* argv_[2] = {nom_, nullptr};
-    std::unique_ptr<ui::Application> application_;
-    QTemporaryDir reglages_;
-};
-
-[[maybe_unused]] const auto* const kEnvironnement = ::testing::AddGlobalTestEnvironment(new EnvironnementQt);
 
 // The refusal as the user reads it: two lines split by a lone CR, nothing added.
 const QString kRefus = QStringLiteral("ERREUR: Code Accès Incorrect, Accès pour Utilisateur :\r Refusé ...!");
@@ -234,7 +210,7 @@ protected:
     // What start-up creates, in its order, then links.
     void demarrer() {
         arreter();
-        Ftransfert = std::make_unique<TFtransfert>(EIP, *application, dialogues);
+        Ftransfert = std::make_unique<TFtransfert>(EIP, ApplicationEssai::instance(), dialogues);
         Ftransfert->show();
         datam = std::make_unique<Tdatam>(EIP.text().toStdString(),
                                          [this](const std::exception& e) { erreursListe.push_back(e.what()); });
@@ -440,7 +416,7 @@ TEST_F(TransfertTest, FermerPendantLAssistantFermeToutEtFinit) {
     for (Requete* l : listes) ASSERT_TRUE(l->active());
 
     QTimer::singleShot(0, Ftransfert.get(), [this] { Ftransfert->close(); });
-    EXPECT_EQ(application->boucle(), 0);
+    EXPECT_EQ(ApplicationEssai::instance().boucle(), 0);
     for (Requete* l : listes) EXPECT_FALSE(l->active());
     EXPECT_FALSE(datam->societe.connected());
     EXPECT_FALSE(datam->dbsource.connected());

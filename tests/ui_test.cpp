@@ -13,9 +13,9 @@
 #include <memory>
 #include <stdexcept>
 
+#include "ApplicationEssai.h"
 #include "Abandon.h"
 #include "Apparence.h"
-#include "Application.h"
 #include "BarreEtat.h"
 #include "BoiteRecherche.h"
 #include "Dialogues.h"
@@ -29,20 +29,6 @@
 #include "SpinEntier.h"
 
 namespace {
-
-class EnvironnementQt final : public ::testing::Environment {
-public:
-    void SetUp() override { application_ = std::make_unique<ui::Application>(argc_, argv_); }
-    void TearDown() override { application_.reset(); }
-
-private:
-    int argc_ = 1;
-    char nom_[8] = "ui_test";
-    char* argv_[2] = {nom_, nullptr};
-    std::unique_ptr<ui::Application> application_;
-};
-
-[[maybe_unused]] const auto* const kEnvironnement = ::testing::AddGlobalTestEnvironment(new EnvironnementQt);
 
 // Dialogues whose boxes the test reads and answers.
 struct DialoguesEssai {
